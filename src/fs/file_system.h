@@ -1,0 +1,51 @@
+// Read-only access to directories and files. Paths and names are CP932 byte strings; the implementations
+// convert them to and from the disk's own encoding. Nothing here ever writes.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string_view>
+
+#include "base/dos_time.h"
+
+namespace tovir::fs {
+
+// An open regular file, opened read-only in binary mode and shared for reading and writing with other
+// programs. Closed when destroyed.
+class File {
+ public:
+  virtual ~File() = default;
+
+  // Reads up to `size` bytes. Returns fewer only at the end of the file, and 0 at the end or when the read
+  // fails.
+  virtual size_t Read(void* buffer, size_t size) = 0;
+
+  // The last-write time in local time as DOS words; nullopt when the file system cannot give it or when the
+  // DOS form cannot hold it.
+  virtual std::optional<DosDateTime> LastWriteTime() = 0;
+};
+
+class FileSystem {
+ public:
+  using EntryCallback = std::function<void(std::string_view name)>;
+
+  virtual ~FileSystem() = default;
+
+  // Lists the entries of a directory in the order the file system returns them, "." and ".." included.
+  // Returns false, without calling back, when `path` is not a directory that can be listed.
+  virtual bool ListDirectory(std::string_view path, const EntryCallback& onEntry) = 0;
+
+  // Whether `path` could be opened for listing (it is opened and closed again, nothing is read).
+  virtual bool CanList(std::string_view path) = 0;
+
+  // Opens an existing regular file for reading; nullptr when it is missing, is a directory, a device or a
+  // pipe, or cannot be opened for any other reason.
+  virtual std::unique_ptr<File> OpenRead(std::string_view path) = 0;
+};
+
+// The file system of the machine the program runs on.
+FileSystem& NativeFileSystem();
+
+}  // namespace tovir::fs

@@ -1,0 +1,181 @@
+// Read-only file system access on POSIX.
+#include "fs/posix/posix_file_system.h"
+
+#include <dirent.h>
+#include <errno.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "base/cp932.h"
+#include "base/encoding.h"
+
+namespace tovir::fs {
+
+namespace {
+
+class Fd {
+ public:
+  explicit Fd(int fd) : fd_(fd) {}
+  ~Fd() {
+    if (fd_ >= 0) close(fd_);
+  }
+  Fd(const Fd&) = delete;
+  Fd& operator=(const Fd&) = delete;
+  int get() const { return fd_; }
+  int Detach() {
+    int fd = fd_;
+    fd_ = -1;
+    return fd;
+  }
+
+ private:
+  int fd_;
+};
+
+class Dir {
+ public:
+  explicit Dir(DIR* dir) : dir_(dir) {}
+  ~Dir() {
+    if (dir_ != nullptr) closedir(dir_);
+  }
+  Dir(const Dir&) = delete;
+  Dir& operator=(const Dir&) = delete;
+  DIR* get() const { return dir_; }
+
+ private:
+  DIR* dir_;
+};
+
+// Opens a directory for listing without following it into anything that could block.
+DIR* OpenDirectory(const std::string& diskPath) {
+  Fd fd(open(diskPath.c_str(), O_RDONLY | O_DIRECTORY | O_NONBLOCK | O_CLOEXEC));
+  if (fd.get() < 0) return nullptr;
+  DIR* dir = fdopendir(fd.get());
+  if (dir != nullptr) fd.Detach();
+  return dir;
+}
+
+bool Exists(const std::string& diskPath) {
+  struct stat st;
+  return stat(diskPath.c_str(), &st) == 0;
+}
+
+// The one entry of `dir` whose CP932 name equals `name` ignoring ASCII letter case; when several do, the one
+// that sorts first, so the choice does not depend on directory order.
+std::optional<std::string> FindIgnoringCase(const std::string& dir, std::string_view name) {
+  Dir listing(OpenDirectory(dir.empty() ? std::string(".") : dir));
+  if (listing.get() == nullptr) return std::nullopt;
+  std::optional<std::string> best;
+  while (dirent* entry = readdir(listing.get())) {
+    std::string_view diskName = entry->d_name;
+    if (!EqualsNoCase(PosixFileSystem::NameFromDisk(diskName), name)) continue;
+    if (!best || diskName < *best) best = std::string(diskName);
+  }
+  return best;
+}
+
+class PosixFile final : public File {
+ public:
+  explicit PosixFile(int fd) : fd_(fd) {}
+
+  size_t Read(void* buffer, size_t size) override {
+    auto* out = static_cast<char*>(buffer);
+    size_t done = 0;
+    while (done < size) {
+      ssize_t n = read(fd_.get(), out + done, size - done);
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) break;
+      done += static_cast<size_t>(n);
+    }
+    return done;
+  }
+
+  std::optional<DosDateTime> LastWriteTime() override {
+    struct stat st;
+    if (fstat(fd_.get(), &st) != 0) return std::nullopt;
+    return LocalDosDateTimeOf(static_cast<int64_t>(st.st_mtim.tv_sec));
+  }
+
+ private:
+  Fd fd_;
+};
+
+}  // namespace
+
+std::string PosixFileSystem::NameFromDisk(std::string_view diskName) {
+  if (auto cp932 = Utf8ToCp932(diskName)) return *cp932;
+  return std::string(diskName);
+}
+
+std::optional<std::string> PosixFileSystem::Resolve(std::string_view path) {
+  // A NUL would silently cut the path short in every system call.
+  if (path.empty() || path.find('\0') != std::string_view::npos) return std::nullopt;
+  if (auto direct = Cp932ToUtf8Exact(path); direct && Exists(*direct)) return direct;
+
+  // Walk the path one component at a time, taking each as written where it exists and otherwise looking it
+  // up.
+  std::string resolved = path.front() == '/' ? "/" : "";
+  size_t pos = 0;
+  while (pos < path.size()) {
+    size_t end = path.find('/', pos);
+    if (end == std::string_view::npos) end = path.size();
+    std::string_view component = path.substr(pos, end - pos);
+    pos = end + 1;
+    if (component.empty()) continue;
+    std::string parent = resolved;
+    if (!resolved.empty() && resolved.back() != '/') resolved += '/';
+    auto exact = Cp932ToUtf8Exact(component);
+    if (component == "." || component == ".." || (exact && Exists(resolved + *exact))) {
+      resolved += exact ? *exact : std::string(component);
+      continue;
+    }
+    auto found = FindIgnoringCase(parent, component);
+    if (!found) return std::nullopt;
+    resolved += *found;
+  }
+  if (resolved.empty()) return std::nullopt;
+  return resolved;
+}
+
+bool PosixFileSystem::ListDirectory(std::string_view path, const EntryCallback& onEntry) {
+  auto diskPath = Resolve(path);
+  if (!diskPath) return false;
+  Dir listing(OpenDirectory(*diskPath));
+  if (listing.get() == nullptr) return false;
+  while (dirent* entry = readdir(listing.get())) onEntry(NameFromDisk(entry->d_name));
+  return true;
+}
+
+bool PosixFileSystem::CanList(std::string_view path) {
+  auto diskPath = Resolve(path);
+  if (!diskPath) return false;
+  Dir listing(OpenDirectory(*diskPath));
+  return listing.get() != nullptr;
+}
+
+std::unique_ptr<File> PosixFileSystem::OpenRead(std::string_view path) {
+  auto diskPath = Resolve(path);
+  if (!diskPath) return nullptr;
+  // Only regular files: a FIFO or a device could block or never end. Tested before opening, so that opening
+  // has no side effect on a device, and again on the open descriptor, in case the entry changed in between.
+  struct stat st;
+  if (stat(diskPath->c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return nullptr;
+  Fd fd(open(diskPath->c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+  if (fd.get() < 0) return nullptr;
+  if (fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) return nullptr;
+  // Reads of a regular file do not block; clear the flag anyway so a short read means the end of the file.
+  int flags = fcntl(fd.get(), F_GETFL);
+  if (flags >= 0) fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK);
+  return std::make_unique<PosixFile>(fd.Detach());
+}
+
+FileSystem& NativeFileSystem() {
+  static PosixFileSystem instance;
+  return instance;
+}
+
+}  // namespace tovir::fs

@@ -1,0 +1,28 @@
+// Read-only file system access on POSIX.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "fs/file_system.h"
+
+namespace tovir::fs {
+
+// Names on disk are UTF-8; inside the program they are CP932. A name that is not UTF-8, or holds a character
+// that CP932 lacks, is passed on as its raw bytes, and is found again by those bytes. A path component that
+// does not exist with the exact letter case is looked up ignoring ASCII letter case, as the Windows file
+// system would, so data copied from FAT media opens the same way on Linux.
+class PosixFileSystem final : public FileSystem {
+ public:
+  bool ListDirectory(std::string_view path, const EntryCallback& onEntry) override;
+  bool CanList(std::string_view path) override;
+  std::unique_ptr<File> OpenRead(std::string_view path) override;
+
+  // The disk path for a CP932 path, or nullopt when no such path exists.
+  static std::optional<std::string> Resolve(std::string_view path);
+  // The CP932 form of a name as the disk stores it.
+  static std::string NameFromDisk(std::string_view diskName);
+};
+
+}  // namespace tovir::fs

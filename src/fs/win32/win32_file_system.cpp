@@ -1,0 +1,169 @@
+// Read-only file system access on Windows.
+#include "fs/win32/win32_file_system.h"
+
+#include <windows.h>
+
+namespace tovir::fs {
+
+namespace {
+
+constexpr UINT kCp932 = 932;
+
+class FindHandle {
+ public:
+  explicit FindHandle(HANDLE h) : h_(h) {}
+  ~FindHandle() {
+    if (h_ != INVALID_HANDLE_VALUE) FindClose(h_);
+  }
+  FindHandle(const FindHandle&) = delete;
+  FindHandle& operator=(const FindHandle&) = delete;
+  HANDLE get() const { return h_; }
+
+ private:
+  HANDLE h_;
+};
+
+class FileHandle {
+ public:
+  explicit FileHandle(HANDLE h) : h_(h) {}
+  ~FileHandle() {
+    if (h_ != INVALID_HANDLE_VALUE) CloseHandle(h_);
+  }
+  FileHandle(const FileHandle&) = delete;
+  FileHandle& operator=(const FileHandle&) = delete;
+  HANDLE get() const { return h_; }
+  HANDLE Detach() {
+    HANDLE h = h_;
+    h_ = INVALID_HANDLE_VALUE;
+    return h;
+  }
+
+ private:
+  HANDLE h_;
+};
+
+std::string NarrowName(const wchar_t* name) {
+  int len = static_cast<int>(wcslen(name));
+  if (len == 0) return {};
+  int n = WideCharToMultiByte(kCp932, 0, name, len, nullptr, 0, nullptr, nullptr);
+  std::string out(static_cast<size_t>(n > 0 ? n : 0), '\0');
+  if (n > 0) WideCharToMultiByte(kCp932, 0, name, len, out.data(), n, nullptr, nullptr);
+  return out;
+}
+
+// An empty path would list the current directory's root; a NUL would cut the path short.
+bool Unusable(std::string_view path) {
+  return path.empty() || path.find('\0') != std::string_view::npos;
+}
+
+// Opens the listing of path + "\*.*". An existing directory with no entries at all (an empty drive root) can
+// still be listed, it just has nothing to give.
+HANDLE OpenListing(std::string_view path, WIN32_FIND_DATAW& data, bool& empty) {
+  empty = false;
+  std::wstring pattern = Win32FileSystem::WidePath(path) + L"\\*.*";
+  HANDLE h = FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch, nullptr,
+                              FIND_FIRST_EX_LARGE_FETCH);
+  if (h == INVALID_HANDLE_VALUE && GetLastError() == ERROR_FILE_NOT_FOUND) {
+    DWORD attributes = GetFileAttributesW(Win32FileSystem::WidePath(path).c_str());
+    empty = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+  }
+  return h;
+}
+
+class Win32File final : public File {
+ public:
+  explicit Win32File(HANDLE h) : h_(h) {}
+
+  size_t Read(void* buffer, size_t size) override {
+    auto* out = static_cast<char*>(buffer);
+    size_t done = 0;
+    while (done < size) {
+      DWORD chunk = static_cast<DWORD>(size - done > 0x40000000 ? 0x40000000 : size - done);
+      DWORD got = 0;
+      if (!ReadFile(h_.get(), out + done, chunk, &got, nullptr) || got == 0) break;
+      done += got;
+    }
+    return done;
+  }
+
+  std::optional<DosDateTime> LastWriteTime() override {
+    FILETIME written;
+    FILETIME local;
+    WORD date = 0;
+    WORD time = 0;
+    if (!GetFileTime(h_.get(), nullptr, nullptr, &written)) return std::nullopt;
+    if (!FileTimeToLocalFileTime(&written, &local)) return std::nullopt;
+    if (!FileTimeToDosDateTime(&local, &date, &time)) return std::nullopt;
+    return DosDateTime{date, time};
+  }
+
+ private:
+  FileHandle h_;
+};
+
+}  // namespace
+
+std::wstring Win32FileSystem::WidePath(std::string_view path) {
+  std::wstring wide;
+  if (!path.empty()) {
+    // The same conversion the ANSI file APIs make on a Japanese system.
+    int len = static_cast<int>(path.size());
+    int n = MultiByteToWideChar(kCp932, 0, path.data(), len, nullptr, 0);
+    if (n > 0) {
+      wide.resize(static_cast<size_t>(n));
+      MultiByteToWideChar(kCp932, 0, path.data(), len, wide.data(), n);
+    }
+  }
+  // Past MAX_PATH the plain form fails; the "\\?\" form has no such limit but takes the path literally, so it
+  // is kept for paths that need it.
+  if (wide.size() >= MAX_PATH - 12) {
+    if (wide.size() > 2 && wide[1] == L':' && wide[2] == L'\\') return L"\\\\?\\" + wide;
+    if (wide.rfind(L"\\\\", 0) == 0 && wide.rfind(L"\\\\?\\", 0) != 0 && wide.rfind(L"\\\\.\\", 0) != 0) {
+      return L"\\\\?\\UNC\\" + wide.substr(2);
+    }
+  }
+  return wide;
+}
+
+bool Win32FileSystem::ListDirectory(std::string_view path, const EntryCallback& onEntry) {
+  if (Unusable(path)) return false;
+  WIN32_FIND_DATAW data;
+  bool empty = false;
+  FindHandle listing(OpenListing(path, data, empty));
+  if (listing.get() == INVALID_HANDLE_VALUE) return empty;
+  do {
+    onEntry(NarrowName(data.cFileName));
+  } while (FindNextFileW(listing.get(), &data));
+  return true;
+}
+
+bool Win32FileSystem::CanList(std::string_view path) {
+  if (Unusable(path)) return false;
+  WIN32_FIND_DATAW data;
+  bool empty = false;
+  FindHandle listing(OpenListing(path, data, empty));
+  return listing.get() != INVALID_HANDLE_VALUE || empty;
+}
+
+std::unique_ptr<File> Win32FileSystem::OpenRead(std::string_view path) {
+  if (Unusable(path)) return nullptr;
+  std::wstring wide = WidePath(path);
+  FileHandle h(CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (h.get() == INVALID_HANDLE_VALUE) return nullptr;
+  // Names such as CON, NUL or COM1 open devices, and a pipe can block: only files on a disk are read.
+  if (GetFileType(h.get()) != FILE_TYPE_DISK) return nullptr;
+  BY_HANDLE_FILE_INFORMATION info;
+  if (!GetFileInformationByHandle(h.get(), &info) ||
+      (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+    return nullptr;
+  }
+  return std::make_unique<Win32File>(h.Detach());
+}
+
+FileSystem& NativeFileSystem() {
+  static Win32FileSystem instance;
+  return instance;
+}
+
+}  // namespace tovir::fs

@@ -1,0 +1,175 @@
+// The read-only file layer, run against the machine's own file system (under Wine for the Windows build).
+#include "fs/file_system.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "base/dos_time.h"
+#include "mkdata.h"
+#include "support/temp_folder.h"
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
+namespace tovir {
+namespace {
+
+using test::Sjis;
+using Strings = std::vector<std::string>;
+
+Strings Listing(std::string_view path, bool* ok = nullptr) {
+  Strings names;
+  bool listed =
+      fs::NativeFileSystem().ListDirectory(path, [&](std::string_view n) { names.emplace_back(n); });
+  if (ok != nullptr) *ok = listed;
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+std::string ReadAll(std::string_view path) {
+  auto file = fs::NativeFileSystem().OpenRead(path);
+  if (!file) return "<not opened>";
+  std::string out(4096, '\0');
+  out.resize(file->Read(out.data(), out.size()));
+  return out;
+}
+
+TEST(FileSystem, ListsEveryEntryWithCp932Names) {
+  test::TempFolder folder;
+  mkdata::MakeDirectories(folder.Join({Sjis("設計")}));
+  mkdata::WriteFile(folder.Join({"c.txt"}), "x");
+  mkdata::WriteFile(folder.Join({Sjis("ﾌｧｲﾙ")}), "y");
+  bool ok = false;
+  EXPECT_EQ(Listing(folder.path(), &ok), (Strings{".", "..", "c.txt", Sjis("設計"), Sjis("ﾌｧｲﾙ")}));
+  EXPECT_TRUE(ok);
+  EXPECT_TRUE(fs::NativeFileSystem().CanList(folder.Join({Sjis("設計")})));
+  EXPECT_EQ(ReadAll(folder.Join({Sjis("ﾌｧｲﾙ")})), "y");
+}
+
+TEST(FileSystem, OnlyDirectoriesListAndOnlyRegularFilesOpen) {
+  test::TempFolder folder;
+  mkdata::WriteFile(folder.Join({"file"}), std::string("a\0b\r\n", 5));
+  mkdata::MakeDirectories(folder.Join({"dir"}));
+  auto& fs = fs::NativeFileSystem();
+  struct Case {
+    std::string path;
+    bool lists, opens;
+  } cases[] = {
+      {folder.Join({"file"}), false, true},
+      {folder.Join({"dir"}), true, false},
+      {folder.Join({"missing"}), false, false},
+      {folder.Join({"missing", "deeper"}), false, false},
+      {folder.Join({"file", "below"}), false, false},
+      {std::string(folder.Join({"file"})) + std::string("\0x", 2), false, false},  // never cut at a NUL
+      {"", false, false},
+  };
+  for (const auto& c : cases) {
+    bool listed = false;
+    Listing(c.path, &listed);
+    EXPECT_EQ(listed, c.lists) << c.path;
+    EXPECT_EQ(fs.CanList(c.path), c.lists) << c.path;
+    EXPECT_EQ(fs.OpenRead(c.path) != nullptr, c.opens) << c.path;
+  }
+  EXPECT_EQ(ReadAll(folder.Join({"file"})), std::string("a\0b\r\n", 5));  // binary, no line-end translation
+}
+
+TEST(FileSystem, ReadsStopAtTheEndOfTheFile) {
+  test::TempFolder folder;
+  mkdata::WriteFile(folder.Join({"f"}), "0123456789");
+  auto file = fs::NativeFileSystem().OpenRead(folder.Join({"f"}));
+  ASSERT_NE(file, nullptr);
+  char buffer[8];
+  EXPECT_EQ(file->Read(buffer, 4), 4u);
+  EXPECT_EQ(file->Read(buffer, 8), 6u);
+  EXPECT_EQ(file->Read(buffer, 8), 0u);
+}
+
+TEST(FileSystem, LastWriteTimeIsLocalDosTime) {
+  test::TempFolder folder;
+  std::string path = folder.Join({"Mc000123.1@@"});
+  mkdata::WriteFile(path, "x");
+  struct Case {
+    CivilTime when;
+    const char* text;  // nullptr: outside the DOS range
+  } cases[] = {
+      {{2002, 4, 21, 13, 5, 58}, "02/04/21 13:05"},
+      {{1999, 12, 31, 23, 59, 59}, "99/12/31 23:59"},
+      {{1975, 6, 1, 12, 0, 0}, nullptr},
+  };
+  for (const auto& c : cases) {
+    ASSERT_TRUE(mkdata::SetLastWriteTime(path, c.when));
+    auto file = fs::NativeFileSystem().OpenRead(path);
+    ASSERT_NE(file, nullptr);
+    auto dos = file->LastWriteTime();
+    if (c.text == nullptr) {
+      EXPECT_FALSE(dos.has_value());
+    } else {
+      ASSERT_TRUE(dos.has_value());
+      EXPECT_EQ(FormatUpdateDate(*dos), c.text);
+    }
+  }
+}
+
+TEST(FileSystem, FilesStayOpenableWhileAnotherProgramWritesThem) {
+  test::TempFolder folder;
+  std::string path = folder.Join({"MCSATO"});
+  mkdata::WriteFile(path, "old");
+  auto file = fs::NativeFileSystem().OpenRead(path);
+  ASSERT_NE(file, nullptr);
+  EXPECT_TRUE(mkdata::AppendFile(path, "new"));  // the CAD system may be writing while we read
+  auto second = fs::NativeFileSystem().OpenRead(path);
+  EXPECT_NE(second, nullptr);
+}
+
+#ifdef _WIN32
+TEST(FileSystem, DeviceNamesAreNotOpenedAsFiles) {
+  test::TempFolder folder;
+  for (const char* name : {"NUL", "CON", "COM1", "nul.txt"}) {
+    EXPECT_EQ(fs::NativeFileSystem().OpenRead(folder.Join({name})), nullptr) << name;
+  }
+}
+#else
+TEST(FileSystem, PipesAndDevicesAreNeverOpened) {
+  test::TempFolder folder;
+  std::string fifo = folder.Join({"MCFIFO"});
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_EQ(fs::NativeFileSystem().OpenRead(fifo), nullptr);  // would block, or never end, if read
+  EXPECT_FALSE(fs::NativeFileSystem().CanList(fifo));
+  EXPECT_EQ(fs::NativeFileSystem().OpenRead("/dev/zero"), nullptr);
+}
+
+TEST(FileSystem, MissingComponentsAreFoundIgnoringLetterCase) {
+  test::TempFolder folder("mcadam");
+  mkdata::WriteFile(folder.Join({"Grp1", "v3IDXFT", "MCsato"}), "index");
+  mkdata::WriteFile(folder.Join({"Grp1", "v3IDXFT", "MCSATO"}), "exact");
+  mkdata::WriteFile(folder.Join({"Grp1", Sjis("設計"), "Mc000001.1@@"}), "drawing");
+  std::string upper = folder.path().substr(0, folder.path().size() - 6) + "MCADAM";
+  auto join = [](std::string a, std::initializer_list<std::string_view> parts) {
+    for (auto p : parts) a += "/" + std::string(p);
+    return a;
+  };
+  EXPECT_EQ(ReadAll(join(upper, {"GRP1", "V3idxft", "MCSATO"})), "exact");  // an exact name wins
+  EXPECT_EQ(ReadAll(join(upper, {"grp1", "V3IDXFT", "MCsato"})), "index");
+  EXPECT_EQ(ReadAll(join(upper, {"GRP1", Sjis("設計"), "mc000001.1@@"})), "drawing");
+  EXPECT_TRUE(fs::NativeFileSystem().CanList(join(upper, {"GRP1", "V3idxft"})));
+  EXPECT_EQ(ReadAll(join(upper, {"GRP2", "V3idxft", "MCSATO"})), "<not opened>");
+}
+
+TEST(FileSystem, NamesThatAreNotUtf8AreKeptAsTheirBytes) {
+  test::TempFolder folder;
+  // A Shift-JIS name copied from a floppy without conversion: its bytes are already CP932.
+  std::string raw = folder.path() + "/\x90\xdd\x8c\x76";
+  std::ofstream(raw, std::ios::binary) << "raw";  // the bytes as the name on disk, not UTF-8
+  Strings names = Listing(folder.path());
+  EXPECT_NE(std::find(names.begin(), names.end(), "\x90\xdd\x8c\x76"), names.end());
+  EXPECT_EQ(ReadAll(raw), "raw");
+}
+#endif
+
+}  // namespace
+}  // namespace tovir

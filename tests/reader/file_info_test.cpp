@@ -1,0 +1,106 @@
+// A drawing file's update date and note.
+#include "reader/file_info.h"
+
+#include <gtest/gtest.h>
+
+#include "base/path.h"
+#include "mkdata.h"
+#include "support/temp_folder.h"
+
+namespace tovir {
+namespace {
+
+using namespace std::string_literals;
+using test::Sjis;
+
+TEST(FileInfo, NoteIsBytes104To159UpToTheFirstNul) {
+  std::string padded = "ABC" + std::string(53, ' ');
+  std::string kanji;
+  for (int i = 0; i < 28; ++i) kanji += Sjis("図");
+  std::string sized120 = std::string(104, 'h') + "0123456789ABCDEF";
+  struct Case {
+    const char* what;
+    std::string file;
+    std::string note;
+  } cases[] = {
+      {"blanks kept", mkdata::DrawingFileBytes(padded), padded},
+      {"NUL ends it", mkdata::DrawingFileBytes("ABC\0DEF"s), "ABC"},
+      {"first byte NUL", mkdata::DrawingFileBytes(""), ""},
+      {"28 double-byte characters", mkdata::DrawingFileBytes(kanji), kanji},
+      {"nothing past byte 159", mkdata::DrawingFileBytes(std::string(56, 'N') + "MORE"),
+       std::string(56, 'N')},
+      {"file of 120 bytes", sized120, "0123456789ABCDEF"},
+      {"file of 120 bytes with a NUL", std::string(104, 'h') + "0123\0"s + std::string(11, 'x'), "0123"},
+      {"file of 104 bytes", std::string(104, 'h'), ""},
+      {"file of 100 bytes", std::string(100, 'h'), ""},
+      {"empty file", "", ""},
+  };
+  for (const auto& c : cases) {
+    test::TempFolder folder;
+    mkdata::WriteFile(folder.Join({"GRP1", "yamada", "Mc000123.1@@"}), c.file);
+    mkdata::SetLastWriteTime(folder.Join({"GRP1", "yamada", "Mc000123.1@@"}), {2002, 4, 21, 13, 5, 58});
+    FileInfo info =
+        ReadFileInfo(fs::NativeFileSystem(), folder.Join({"GRP1", "V3idxft"}), "yamada", "Mc000123.1@@");
+    EXPECT_TRUE(info.opened) << c.what;
+    EXPECT_EQ(info.note, c.note) << c.what;
+    EXPECT_EQ(info.updateDate, "02/04/21 13:05") << c.what;
+  }
+}
+
+TEST(FileInfo, UpdateDateIsTheLastWriteTimeOrEmptyOutsideTheDosRange) {
+  struct Case {
+    CivilTime when;
+    const char* text;
+  } cases[] = {
+      {{1999, 12, 31, 23, 59, 59}, "99/12/31 23:59"},
+      {{2000, 1, 1, 0, 0, 0}, "00/01/01 00:00"},
+      {{2002, 4, 21, 9, 5, 0}, "02/04/21 09:05"},
+      {{2010, 10, 10, 10, 10, 0}, "10/10/10 10:10"},
+      {{1975, 1, 1, 0, 0, 0}, ""},
+  };
+  test::TempFolder folder;
+  std::string path = folder.Join({"G", "SATO", "Mc000001.1@@"});
+  mkdata::WriteFile(path, mkdata::DrawingFileBytes("NOTE"));
+  for (const auto& c : cases) {
+    ASSERT_TRUE(mkdata::SetLastWriteTime(path, c.when));
+    FileInfo info =
+        ReadFileInfo(fs::NativeFileSystem(), folder.Join({"G", "V3idxft"}), "SATO", "Mc000001.1@@");
+    EXPECT_TRUE(info.opened);
+    EXPECT_EQ(info.updateDate, c.text);
+    EXPECT_EQ(info.note, "NOTE");
+  }
+}
+
+TEST(FileInfo, DrawingFileIsFoundInTheUserDirectoryBesideTheIndexDirectory) {
+  test::TempFolder folder;
+  mkdata::WriteFile(folder.Join({"GRP1", " sa to", "Mc00 01.1@@"}), mkdata::DrawingFileBytes("BLANKS"));
+  mkdata::WriteFile(folder.Join({Sjis("表示"), Sjis("高橋"), "Mc000001.1@@"}),
+                    mkdata::DrawingFileBytes("JP"));
+  mkdata::MakeDirectories(folder.Join({"GRP1", "SATO", "Mc000009.1@@"}));
+  auto& fs = fs::NativeFileSystem();
+  // A user name with blanks needs a user directory named with them.
+  EXPECT_EQ(ReadFileInfo(fs, folder.Join({"GRP1", "V3idxft"}), " sa to", "Mc00 01.1@@").note, "BLANKS");
+  EXPECT_FALSE(ReadFileInfo(fs, folder.Join({"GRP1", "V3idxft"}), "sa to", "Mc00 01.1@@").opened);
+  // "表" ends in the byte 0x5C, which must not be taken for a separator.
+  EXPECT_EQ(ReadFileInfo(fs, folder.Join({Sjis("表示"), "V3idxft"}), Sjis("高橋"), "Mc000001.1@@").note,
+            "JP");
+  EXPECT_FALSE(ReadFileInfo(fs, folder.Join({"GRP1", "V3idxft"}), "SATO", "Mc000002.1@@").opened);
+  EXPECT_FALSE(ReadFileInfo(fs, folder.Join({"GRP1", "V3idxft"}), "SATO", "Mc000009.1@@").opened);
+  EXPECT_FALSE(ReadFileInfo(fs, folder.Join({"GRP1", "V3idxft"}), "", "Mc").opened);
+}
+
+TEST(FileInfo, GroupDirectoryKeepsTheSeparatorBeforeTheIndexDirectory) {
+  std::string sep(1, kPathSeparator);
+  EXPECT_EQ(GroupDirectoryOf("A" + sep + "MCADAM" + sep + "GRP1" + sep + "V3idxft"),
+            "A" + sep + "MCADAM" + sep + "GRP1" + sep);
+  EXPECT_EQ(GroupDirectoryOf("V3idxft"), "");
+  EXPECT_EQ(DrawingFilePath("M" + sep + "G" + sep + "V3idxft", "yamada", "Mc000123.1@@"),
+            "M" + sep + "G" + sep + "yamada" + sep + "Mc000123.1@@");
+#ifdef _WIN32
+  EXPECT_EQ(GroupDirectoryOf("A:V3idxft"), "A:");
+  EXPECT_EQ(GroupDirectoryOf("A:\\MCADAM\\\x95\x5c\\V3idxft"), "A:\\MCADAM\\\x95\x5c\\");
+#endif
+}
+
+}  // namespace
+}  // namespace tovir

@@ -1,0 +1,191 @@
+// Builds drawing-data folders for tests, benchmarks and the bundled sample.
+#include "mkdata.h"
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+#include "base/encoding.h"
+#include "base/path.h"
+
+namespace tovir::mkdata {
+
+namespace {
+
+namespace stdfs = std::filesystem;
+
+std::string Field(std::string_view text, size_t size) {
+  std::string out(text.substr(0, size));
+  out.resize(size, ' ');
+  return out;
+}
+
+// The disk's form of a CP932 path: UTF-16 on Windows, UTF-8 on POSIX (raw bytes where a name is not CP932
+// text, which the program's file layer finds again by those bytes).
+stdfs::path DiskPath(std::string_view path) {
+#ifdef _WIN32
+  std::u16string wide = Cp932ToUtf16(path);
+  return stdfs::path(std::wstring(wide.begin(), wide.end()));
+#else
+  if (auto utf8 = Cp932ToUtf8Exact(path)) return stdfs::path(*utf8);
+  return stdfs::path(std::string(path));
+#endif
+}
+
+bool Write(std::string_view path, std::string_view bytes, std::ios::openmode mode) {
+  stdfs::path disk = DiskPath(path);
+  std::error_code ec;
+  if (disk.has_parent_path()) stdfs::create_directories(disk.parent_path(), ec);
+  std::ofstream out(disk, std::ios::binary | mode);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  return static_cast<bool>(out);
+}
+
+// A small, fixed generator: the same seed gives the same folder on every platform and library.
+class Random {
+ public:
+  explicit Random(uint64_t seed) : state_(seed) {}
+  uint64_t Next() {
+    uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+  }
+  int Below(int n) { return static_cast<int>(Next() % static_cast<uint64_t>(n)); }
+  template <typename T, size_t N>
+  const T& Pick(const T (&items)[N]) {
+    return items[Below(static_cast<int>(N))];
+  }
+
+ private:
+  uint64_t state_;
+};
+
+std::string Cp932(std::string_view utf8) {
+  return Utf8ToCp932Lossy(utf8);
+}
+
+const char* const kGroupNames[] = {"GRP1", "SEKKEI", "設計",     "KIKAI",
+                                   "試作", "DENKI",  "HINSHITU", "生産技術"};
+// At most 6 bytes and no "_": the index file name carries the user directory's name in its bytes 3 to 8.
+const char* const kUserNames[] = {"YAMADA", "SATO", "suzuki", "TANAKA", "ITO", "KATO", "高橋", "NAKA"};
+const char* const kPartPrefixes[] = {"A", "B", "BRKT", "SHAFT", "GEAR", "FLANGE", "PLATE", "軸", "歯車"};
+const char* const kNotes[] = {
+    "GEAR BOX",   "ギアボックス組立図", "シャフト 加工図", "ブラケット（右）",
+    "MOTOR BASE", "フランジ 試作品",    "COVER PLATE",     "軸受ハウジング",
+    "",           "配線図 第２版",
+};
+
+}  // namespace
+
+std::string EncodeRecord(const Record& record) {
+  std::string out(kRecordSize, '\0');
+  out[0] = record.status;
+  out.replace(12, 6, Field(record.fileNumber, 6));
+  out.replace(33, 16, Field(record.pn, 16));
+  out.replace(50, 4, Field(record.fn, 4));
+  return out;
+}
+
+std::string IndexFileBytes(const std::vector<std::string>& rawRecords) {
+  std::string out(kHeaderSize, '\0');
+  out.replace(0, 8, "MCIDX3  ");
+  for (const auto& record : rawRecords) out += record;
+  return out;
+}
+
+std::string DrawingFileBytes(std::string_view note, size_t size) {
+  std::string out(size < 160 ? 160 : size, '\0');
+  out.replace(0, 8, "MCDRW3  ");
+  out.replace(104, note.size() < 56 ? note.size() : 56, note.substr(0, 56));
+  out.resize(size);
+  return out;
+}
+
+bool MakeDirectories(std::string_view path) {
+  std::error_code ec;
+  stdfs::create_directories(DiskPath(path), ec);
+  return stdfs::is_directory(DiskPath(path), ec);
+}
+
+bool WriteFile(std::string_view path, std::string_view bytes) {
+  return Write(path, bytes, std::ios::trunc);
+}
+
+bool AppendFile(std::string_view path, std::string_view bytes) {
+  return Write(path, bytes, std::ios::app);
+}
+
+bool SetLastWriteTime(std::string_view path, const CivilTime& localTime) {
+  using namespace std::chrono;
+  int64_t utc = SecondsFromCivil(localTime) - CurrentUtcOffsetSeconds();
+  auto when = file_clock::from_sys(sys_seconds(seconds(utc)));
+  std::error_code ec;
+  stdfs::last_write_time(DiskPath(path), when, ec);
+  return !ec;
+}
+
+bool AppendRawRecords(std::string_view folder, std::string_view group, std::string_view name,
+                      std::string_view bytes) {
+  std::string path = JoinPath(JoinPath(JoinPath(folder, group), "V3idxft"), name);
+  std::error_code ec;
+  if (!stdfs::exists(DiskPath(path), ec) && !WriteFile(path, IndexFileBytes({}))) return false;
+  return AppendFile(path, bytes);
+}
+
+void RemoveTree(std::string_view path) {
+  std::error_code ec;
+  stdfs::remove_all(DiskPath(path), ec);
+}
+
+std::optional<Summary> Generate(std::string_view folder, const Options& options) {
+  Random random(options.seed);
+  Summary summary;
+  if (!MakeDirectories(folder)) return std::nullopt;
+  for (int g = 0; g < options.groups; ++g) {
+    std::string group = Cp932(kGroupNames[g % std::size(kGroupNames)]);
+    if (g >= static_cast<int>(std::size(kGroupNames)))
+      group += std::to_string(g / std::size(kGroupNames) + 1);
+    std::string groupDir = JoinPath(folder, group);
+    std::string indexDir = JoinPath(groupDir, "V3idxft");
+    if (!MakeDirectories(indexDir)) return std::nullopt;
+    ++summary.groups;
+    for (int u = 0; u < options.usersPerGroup; ++u) {
+      std::string user = Cp932(kUserNames[u % std::size(kUserNames)]);
+      if (u >= static_cast<int>(std::size(kUserNames))) user = "U" + std::to_string(u % 100000);
+      std::string indexName = "MC" + user + (u % 3 == 1 ? "_01" : "");
+      std::vector<std::string> records;
+      records.reserve(static_cast<size_t>(options.drawingsPerUser));
+      for (int d = 0; d < options.drawingsPerUser; ++d) {
+        Record record;
+        char number[16];
+        std::snprintf(number, sizeof number, "%06d", (u * options.drawingsPerUser + d) % 1000000);
+        record.fileNumber = number;
+        record.pn = Cp932(random.Pick(kPartPrefixes)) + "-" + std::to_string(1000 + random.Below(9000));
+        record.fn = random.Below(4) == 0 ? "" : std::to_string(random.Below(20) + 1);
+        if (record.fn.size() == 1) record.fn = "0" + record.fn;
+        // Now and then a deleted record, which the program leaves out.
+        if (random.Below(25) == 0) record.status = '0';
+        records.push_back(EncodeRecord(record));
+        if (record.status == '0') continue;
+        ++summary.drawings;
+        if (options.indexOnly) continue;
+        std::string drawingPath = JoinPath(JoinPath(groupDir, user), "Mc" + record.fileNumber + ".1@@");
+        std::string note = Cp932(random.Pick(kNotes));
+        if (!WriteFile(drawingPath, DrawingFileBytes(note, 256 + static_cast<size_t>(random.Below(256))))) {
+          return std::nullopt;
+        }
+        CivilTime when{1995 + random.Below(30), 1 + random.Below(12), 1 + random.Below(28),
+                       random.Below(24),        random.Below(60),     random.Below(60)};
+        if (!SetLastWriteTime(drawingPath, when)) return std::nullopt;
+      }
+      if (!WriteFile(JoinPath(indexDir, indexName), IndexFileBytes(records))) return std::nullopt;
+      ++summary.indexFiles;
+    }
+  }
+  return summary;
+}
+
+}  // namespace tovir::mkdata
