@@ -1,0 +1,373 @@
+// TForm1: the main window's behaviour.
+#include "app/main_form.h"
+
+#include <exception>
+#include <utility>
+
+#include "app/messages.h"
+#include "base/cp932.h"
+#include "base/path.h"
+#include "export/copy.h"
+#include "reader/folder_scan.h"
+#include "reader/index_reader.h"
+#include "view/rows.h"
+#include "windows/info_windows.h"
+#include "windows/progress_window.h"
+
+namespace tovir {
+
+namespace {
+
+using Order = StringList::Order;
+using Selection = kit::TListBox::Selection;
+
+kit::TForm::Design Form1Design() {
+  kit::TForm::Design d;
+  d.name = "Form1";
+  d.caption = std::string(msg::kMainCaption);
+  d.width = 537;
+  d.height = 475;
+  d.mainWindow = true;
+  d.centerOnScreen = true;
+  return d;
+}
+
+// Whether the intake takes a path: at least 7 bytes, the last 6 of them "MCADAM" in any letter case. Nothing
+// else is tested: not that it exists, not that it is a directory.
+bool IsDrawingDataFolder(std::string_view path) {
+  constexpr std::string_view kEnding = "MCADAM";
+  return path.size() >= kEnding.size() + 1 &&
+         EqualsNoCase(path.substr(path.size() - kEnding.size()), kEnding);
+}
+
+std::string IndexDirectoryOf(std::string_view folder, std::string_view group) {
+  return JoinPath(JoinPath(folder, group), kIndexDirectoryName);
+}
+
+// The drive display: the first character of the path (a double-byte character is kept whole).
+std::string_view FirstCharacter(std::string_view path) {
+  if (path.empty()) return {};
+  return path.substr(0, IsLeadByte(static_cast<unsigned char>(path[0])) && path.size() > 1 ? 2 : 1);
+}
+
+}  // namespace
+
+TForm1::TForm1(kit::Application& app, fs::FileSystem& fs, const std::vector<std::string>& args)
+    : kit::TForm(app, Form1Design()),
+      Edit8(*this, "Edit8"),
+      ListBox1(*this, "ListBox1", Order::kSorted, Selection::kSingle),
+      ListBox8(*this, "ListBox8", Order::kSorted, Selection::kSingle),
+      RadioGroup1(*this, "RadioGroup1", {std::string(msg::kRadioShort), std::string(msg::kRadioAll)}, 0),
+      Edit10(*this, "Edit10"),
+      Label3(*this, "Label3", msg::kLabelUser),
+      Label4(*this, "Label4", msg::kLabelDrawing),
+      Label6(*this, "Label6", msg::kLabelUpdated),
+      Label7(*this, "Label7", msg::kLabelNote),
+      Label12(*this, "Label12"),
+      ListBox13(*this, "ListBox13", Order::kAdded, Selection::kExtended),
+      StatusBar1(*this, "StatusBar1"),
+      ProgressBar1(*this, "ProgressBar1"),
+      htuki(*this, "htuki", true),
+      hnasi(*this, "hnasi", false),
+      app_(app),
+      fs_(fs) {
+  ProgressBar1.SetVisible(false);
+  FormCreate(args);
+}
+
+void TForm1::AttachWindows(TForm2& form2, TForm4& form4, TForm5& form5) {
+  form2_ = &form2;
+  form4_ = &form4;
+  form5_ = &form5;
+  form2_->SetCancelTarget(&ReadCancelled);
+}
+
+void TForm1::FormCreate(const std::vector<std::string>& args) {
+  Peer().DeleteSystemMenuEntry(2);  // the Size command of a sizeable window's system menu
+  ForceReload = 0;
+  Label12.SetCaption("");
+  Peer().AcceptDroppedFiles();
+  // The progress, usage and version windows do not exist yet; the display mode is the short one, so the
+  // intake never needs them.
+  if (!args.empty()) Intake(args[0], false);
+}
+
+void TForm1::FormCloseQuery(bool& canClose) {
+  // Nothing to save and nothing to ask; a full display that is reading ends at its next pass.
+  canClose = true;
+}
+
+void TForm1::Exit1Click() {
+  Close();
+}
+
+void TForm1::WMDropFiles(std::string_view firstItem) {
+  std::string name(firstItem.substr(0, kMaxDroppedName));
+  if (DeferWhileReading([this, name] { WMDropFiles(name); })) return;
+  Intake(name, true);
+}
+
+void TForm1::Intake(std::string_view path, bool dropped) {
+  StatusBar1.SetSimpleText("");
+  Edit8.Clear();
+  ListBox1.Clear();
+  ListBox2.Clear();
+  ListBox3.Clear();
+  ListBox4.Clear();
+  ListBox5.Clear();
+  ListBox8.Clear();
+  ListBox9.Clear();
+  ListBox12.Clear();
+  ListBox13.Clear();
+  Edit6.assign(CutAtNul(path));
+  // A command-line argument longer than the path buffer is refused like any other path that is not a folder.
+  if (Edit6.size() > kMaxPath || !IsDrawingDataFolder(Edit6)) {
+    ReportError(msg::kMsgDropMcadam);
+    return;
+  }
+  SearchRow = 0;
+  SearchHit = 0;
+  Edit8.SetText(FirstCharacter(Edit6));
+  if (!ScanGroups(Edit6)) return;
+  if (ListBox1.Count() == 0) return;
+  std::string first(Trim(ListBox1[0]));
+  std::string indexDirectory = IndexDirectoryOf(Edit6, first);
+  if (dropped) app_.SetFocus(ListBox1);
+  CurrentGroup = first;
+  LoadGroup(indexDirectory);
+}
+
+bool TForm1::ScanGroups(std::string_view folder) {
+  bool listed = tovir::ScanGroups(fs_, folder, ListBox1.MutableItems());
+  ListBox1.ItemsChanged();
+  return listed;
+}
+
+void TForm1::LoadGroup(const std::string& indexDirectory) {
+  ScanIndexDirectory(indexDirectory);
+  ReadIndexFiles();
+  FillDrawingList();
+}
+
+void TForm1::ScanIndexDirectory(std::string_view indexDirectory) {
+  ListBox2.Clear();
+  ListBox3.Clear();
+  ListBox4.Clear();
+  ListBox5.Clear();
+  ListBox8.Clear();
+  ListBox9.Clear();
+  ListBox12.Clear();
+  ListBox13.Clear();
+  Edit0.assign(CutAtNul(indexDirectory));
+  bool listed = tovir::ScanIndexDirectory(fs_, Edit0, ListBox2, ListBox8.MutableItems());
+  ListBox8.ItemsChanged();
+  if (!listed) ReportError(msg::kMsgNotVer3);
+}
+
+void TForm1::ReadIndexFiles() {
+  tovir::ReadIndexFiles(fs_, Edit0, ListBox2, {ListBox3, ListBox4, ListBox5});
+}
+
+FileInfo TForm1::ReadFileInfo(size_t drawing) {
+  return tovir::ReadFileInfo(fs_, Edit0, ListBox3[drawing], ListBox5[drawing]);
+}
+
+void TForm1::FillDrawingList() {
+  Repaint();
+  if (RadioGroup1.ItemIndex() != 0) {
+    FullDisplay();
+    return;
+  }
+  const size_t n = ListBox4.Count();
+  StringList& rows = ListBox13.MutableItems();
+  rows.Reserve(n, n * (kUserColumnWidth + 1 + kDrawingNameWidth));
+  std::string row;
+  for (size_t i = 0; i < n; ++i) {
+    BuildShortRow(row, ListBox3[i], ListBox4[i]);
+    rows.Add(row);
+    ListBox12.Add("");
+    ListBox9.Add("");
+  }
+  ListBox13.ItemsChanged();
+  Label12.SetCaption(FormatCount(static_cast<long long>(n)));
+}
+
+void TForm1::FullDisplay() {
+  const size_t n = ListBox4.Count();
+  Label12.SetCaption(FormatCount(static_cast<long long>(n)));
+  ReadCancelled = 0;
+  if (form2_ != nullptr) {
+    form2_->CenterOver(*this);
+    form2_->ResetAnimation();
+    form2_->Show();
+  }
+  StatusBar1.SetVisible(false);
+  ProgressBar1.SetVisible(true);
+  progressTrace_.clear();
+  reading_ = true;
+  std::string row;
+  for (size_t i = 0; i < n; ++i) {
+    int position = ProgressPosition(i, n);
+    ProgressBar1.SetPosition(position);
+    progressTrace_.push_back(position);
+    readingPass_ = static_cast<int>(i);
+    app_.ProcessMessages();
+    if (ReadCancelled != 0) {
+      app_.Beep();
+      break;
+    }
+    // A drop, a group click or a display change arrived, or the window is closing: they take over, silently.
+    if (!deferred_.empty() || app_.Terminated()) break;
+    FileInfo info = ReadFileInfo(i);
+    ListBox12.Add(info.updateDate);
+    ListBox9.Add(info.note);
+    BuildFullRow(row, ListBox3[i], ListBox4[i], info.updateDate, info.note);
+    ListBox13.Add(row);
+  }
+  readingPass_ = -1;
+  reading_ = false;
+  StatusBar1.SetVisible(true);
+  ProgressBar1.SetVisible(false);
+  if (form2_ != nullptr) form2_->Close();
+  RunDeferred();
+}
+
+bool TForm1::DeferWhileReading(std::function<void()> action) {
+  if (!reading_) return false;
+  deferred_.push_back(std::move(action));
+  return true;
+}
+
+void TForm1::RunDeferred() {
+  if (reading_ || runningDeferred_) return;
+  runningDeferred_ = true;
+  // Each waiting input is an event of its own: one that fails is reported and the next still runs.
+  while (!deferred_.empty() && !app_.Terminated()) {
+    auto action = std::move(deferred_.front());
+    deferred_.pop_front();
+    try {
+      action();
+    } catch (const std::exception& e) {
+      app_.ReportException(e.what());
+    }
+  }
+  deferred_.clear();
+  runningDeferred_ = false;
+}
+
+void TForm1::ListBox1Click() {
+  if (DeferWhileReading([this] { ListBox1Click(); })) return;
+  StatusBar1.SetSimpleText("");
+  int selected = ListBox1.ItemIndex();
+  if (selected < 0 || static_cast<size_t>(selected) >= ListBox1.Count()) return;
+  std::string group(Trim(ListBox1[static_cast<size_t>(selected)]));
+  if (group == CurrentGroup && ForceReload == 0) return;
+  ForceReload = 0;
+  CurrentGroup = group;
+  LoadGroup(IndexDirectoryOf(Edit6, group));
+}
+
+void TForm1::RadioGroup1Click() {
+  if (DeferWhileReading([this] { RadioGroup1Click(); })) return;
+  if (ListBox1.Count() == 0) return;
+  if (ListBox1.ItemIndex() < 0) ListBox1.SetItemIndex(0);
+  ForceReload = 1;
+  ListBox1Click();
+}
+
+void TForm1::ListBox13MouseDown() {
+  const size_t rows = ListBox13.Count();
+  if (rows == 0) return;
+  int focus = ListBox13.ItemIndex();
+  if (focus < 0 || static_cast<size_t>(focus) >= rows) return;
+  const auto r = static_cast<size_t>(focus);
+  SearchRow = focus;
+  SearchHit = 0;
+  if (RadioGroup1.ItemIndex() == 1) {
+    StatusBar1.SetSimpleText(r < ListBox9.Count() ? ListBox9[r] : std::string_view());
+    return;
+  }
+  Label12.SetCaption(FormatCount(static_cast<long long>(ListBox4.Count())));
+  if (r >= ListBox4.Count()) return;
+  FileInfo info = ReadFileInfo(r);
+  if (info.opened) StatusBar1.SetSimpleText(info.updateDate + " " + info.note);
+}
+
+void TForm1::BitBtn1Click() {
+  const size_t rows = ListBox13.Count();
+  if (rows == 0) return;
+  std::string text = Edit10.Text();
+  if (Trim(text).empty()) return;
+  if (SearchHit == 1) {
+    SearchHit = 0;
+    ++SearchRow;
+  }
+  for (size_t i = SearchRow < 0 ? 0 : static_cast<size_t>(SearchRow); i < rows; ++i) {
+    if (!RowMatches(ListBox13[i], text)) continue;
+    SearchRow = static_cast<int>(i);
+    ListBox13.ClearSelection();
+    ListBox13.SetSelected(i, true);
+    ListBox13.Repaint();
+    SearchHit = 1;
+    break;
+  }
+  if (SearchHit == 0) {
+    app_.Beep();
+    StatusBar1.SetSimpleText("");
+    StatusBar1.SetSimpleText(msg::kMsgNotFound);
+  }
+}
+
+void TForm1::Copy(bool tabSeparated, bool selectedOnly) {
+  std::function<bool(size_t)> selected;
+  if (selectedOnly) selected = [this](size_t row) { return ListBox13.Selected(row); };
+  CopySource source{
+      ListBox13.Items(), ListBox3, ListBox4, ListBox12, ListBox9, CurrentGroup, RadioGroup1.ItemIndex() != 0,
+      htuki.Checked(),   selected};
+  Edit7 = tabSeparated ? TabSeparatedCopy(source) : FixedWidthCopy(source);
+  // An empty text leaves the clipboard as it was.
+  if (!Edit7.empty()) app_.SetClipboardText(Edit7);
+  std::string().swap(Edit7);
+}
+
+void TForm1::Copy1Click() {
+  Copy(false, false);
+}
+void TForm1::Copy2Click() {
+  Copy(false, true);
+}
+void TForm1::Copy3Click() {
+  Copy(true, false);
+}
+void TForm1::Copy4Click() {
+  Copy(true, true);
+}
+
+void TForm1::htukiClick() {
+  htuki.SetChecked(true);
+  hnasi.SetChecked(false);
+}
+
+void TForm1::hnasiClick() {
+  htuki.SetChecked(false);
+  hnasi.SetChecked(true);
+}
+
+void TForm1::K1Click() {
+  if (form4_ == nullptr) return;
+  form4_->CenterOver(*this);
+  form4_->Show();
+}
+
+void TForm1::About1Click() {
+  if (form5_ == nullptr) return;
+  form5_->CenterOver(*this);
+  form5_->Show();
+}
+
+void TForm1::ReportError(std::string_view message) {
+  StatusBar1.SetSimpleText(message);
+  app_.Beep();
+}
+
+}  // namespace tovir

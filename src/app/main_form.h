@@ -1,0 +1,133 @@
+// TForm1: the main window. Its controls and private members are the program's whole state; its handlers are
+// the program's behaviour, the same over every backend.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "base/string_list.h"
+#include "fs/file_system.h"
+#include "kit/controls.h"
+#include "reader/file_info.h"
+
+namespace tovir {
+
+class TForm2;
+class TForm4;
+class TForm5;
+
+class TForm1 : public kit::TForm {
+ public:
+  // The longest path the intake takes (its buffer holds 259 bytes and a terminating zero), and the longest
+  // name the shell hands over for a dropped item.
+  static constexpr size_t kMaxPath = 259;
+  static constexpr size_t kMaxDroppedName = 254;
+
+  // Creates the window and runs FormCreate, which takes args[0], if there is one, as a drawing-data folder.
+  TForm1(kit::Application& app, fs::FileSystem& fs, const std::vector<std::string>& args);
+  // The windows created after this one.
+  void AttachWindows(TForm2& form2, TForm4& form4, TForm5& form5);
+
+  // Event handlers.
+  void FormCreate(const std::vector<std::string>& args);
+  void FormCloseQuery(bool& canClose) override;
+  void Exit1Click();
+  void WMDropFiles(std::string_view firstItem);
+  void ListBox1Click();
+  void RadioGroup1Click();
+  void ListBox13MouseDown();
+  void BitBtn1Click();
+  void Copy1Click();
+  void Copy2Click();
+  void Copy3Click();
+  void Copy4Click();
+  void p1Click() { Copy1Click(); }
+  void p2Click() { Copy2Click(); }
+  void p3Click() { Copy3Click(); }
+  void p4Click() { Copy4Click(); }
+  void htukiClick();
+  void hnasiClick();
+  void K1Click();
+  void About1Click();
+
+  // The stages of loading a group, and the drawing file reader.
+  bool ScanGroups(std::string_view folder);
+  void ScanIndexDirectory(std::string_view indexDirectory);
+  void ReadIndexFiles();
+  void FillDrawingList();
+  FileInfo ReadFileInfo(size_t drawing);
+
+  // The private members, for display and inspection.
+  const std::string& GetCurrentGroup() const { return CurrentGroup; }
+  int GetForceReload() const { return ForceReload; }
+  int GetSearchRow() const { return SearchRow; }
+  int GetSearchHit() const { return SearchHit; }
+  int GetReadCancelled() const { return ReadCancelled; }
+  // Every position the last full display set on the progress bar, in order.
+  const std::vector<int>& ProgressTrace() const { return progressTrace_; }
+  // The pass of the running full display (the drawing being read, from 0), or -1 when none runs.
+  int ReadingPass() const { return readingPass_; }
+
+  // Controls shown in the window.
+  kit::TEdit Edit8;
+  kit::TListBox ListBox1;
+  kit::TListBox ListBox8;
+  kit::TRadioGroup RadioGroup1;
+  kit::TEdit Edit10;
+  kit::TLabel Label3;
+  kit::TLabel Label4;
+  kit::TLabel Label6;
+  kit::TLabel Label7;
+  kit::TLabel Label12;
+  kit::TListBox ListBox13;
+  kit::TStatusBar StatusBar1;
+  kit::TProgressBar ProgressBar1;
+  kit::TMenuItem htuki;
+  kit::TMenuItem hnasi;
+
+  // Hidden lists and edits: the drawing table, the per-row texts, paths and the copy buffer.
+  StringList ListBox2{StringList::Order::kSorted};
+  StringList ListBox3;
+  StringList ListBox4;
+  StringList ListBox5;
+  StringList ListBox9;
+  StringList ListBox12;
+  std::string Edit0;
+  std::string Edit6;
+  std::string Edit7;
+
+ private:
+  void Intake(std::string_view path, bool dropped);
+  void LoadGroup(const std::string& indexDirectory);
+  void FullDisplay();
+  void ReportError(std::string_view message);
+  void Copy(bool tabSeparated, bool selectedOnly);
+
+  // Input that would reload the lists while the full display reads waits until the reading has unwound; the
+  // reading ends at its next pass when something waits.
+  bool DeferWhileReading(std::function<void()> action);
+  void RunDeferred();
+
+  kit::Application& app_;
+  fs::FileSystem& fs_;
+  TForm2* form2_ = nullptr;
+  TForm4* form4_ = nullptr;
+  TForm5* form5_ = nullptr;
+
+  std::string CurrentGroup;
+  int ForceReload = 0;
+  int SearchRow = 0;
+  int SearchHit = 0;
+  int ReadCancelled = 0;
+
+  bool reading_ = false;
+  int readingPass_ = -1;
+  std::vector<int> progressTrace_;
+  std::deque<std::function<void()>> deferred_;
+  bool runningDeferred_ = false;
+};
+
+}  // namespace tovir

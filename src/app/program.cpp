@@ -1,0 +1,17 @@
+// The program: the application title and the four windows.
+#include "app/program.h"
+
+#include "app/messages.h"
+
+namespace tovir {
+
+Program::Program(kit::Application& app, fs::FileSystem& fs, const std::vector<std::string>& args) {
+  app.SetTitle(msg::kAppTitle);
+  form1_ = std::make_unique<TForm1>(app, fs, args);
+  form5_ = std::make_unique<TForm5>(app);
+  form4_ = std::make_unique<TForm4>(app);
+  form2_ = std::make_unique<TForm2>(app);
+  form1_->AttachWindows(*form2_, *form4_, *form5_);
+}
+
+}  // namespace tovir

@@ -1,0 +1,33 @@
+// The program: the application title and the four windows, created in their order and kept until the end.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/main_form.h"
+#include "fs/file_system.h"
+#include "kit/application.h"
+#include "windows/info_windows.h"
+#include "windows/progress_window.h"
+
+namespace tovir {
+
+class Program {
+ public:
+  // Sets the title, then creates Form1 (whose creation takes args[0] as a folder), Form5, Form4 and Form2.
+  Program(kit::Application& app, fs::FileSystem& fs, const std::vector<std::string>& args);
+
+  TForm1& Form1() { return *form1_; }
+  TForm2& Form2() { return *form2_; }
+  TForm4& Form4() { return *form4_; }
+  TForm5& Form5() { return *form5_; }
+
+ private:
+  std::unique_ptr<TForm1> form1_;
+  std::unique_ptr<TForm5> form5_;
+  std::unique_ptr<TForm4> form4_;
+  std::unique_ptr<TForm2> form2_;
+};
+
+}  // namespace tovir

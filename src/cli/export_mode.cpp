@@ -1,0 +1,97 @@
+// Export mode of tovir-cli, on the very same main window as the program.
+#include "cli/export_mode.h"
+
+#include <cstdio>
+
+#include "app/menus.h"
+#include "app/messages.h"
+#include "app/program.h"
+#include "base/cp932.h"
+#include "kit/headless/headless_application.h"
+
+namespace tovir::cli {
+
+namespace {
+
+void DrawProgress(const Sink& err, int percent) {
+  char line[64];
+  int filled = percent / 4;
+  std::snprintf(line, sizeof line, "\r%3d%% [%-25.*s]", percent, filled, "#########################");
+  err(line);
+}
+
+}  // namespace
+
+int RunExport(const ExportOptions& options, fs::FileSystem& fs, const Sink& out, const Sink& err) {
+  kit::HeadlessApplication app;
+  app.SetExceptionSink([&](std::string_view what) { err("tovir-cli: " + std::string(what) + "\n"); });
+  std::vector<std::string> args{options.folder};
+  Program program(app, fs, args);
+  TForm1& form = program.Form1();
+  auto message = [&](std::string_view cp932) { err(Encode(cp932, options.encoding) + "\n"); };
+
+  if (form.StatusBar1.SimpleText() == msg::kMsgDropMcadam) {
+    message(msg::kMsgDropMcadam);
+    return 2;
+  }
+
+  std::vector<size_t> groups;
+  if (options.allGroups) {
+    for (size_t i = 0; i < form.ListBox1.Count(); ++i) groups.push_back(i);
+  } else if (options.group) {
+    size_t i = 0;
+    while (i < form.ListBox1.Count() && Trim(form.ListBox1[i]) != *options.group) ++i;
+    if (i == form.ListBox1.Count()) {
+      err("tovir-cli: unknown group: " + Encode(*options.group, options.encoding) + "\n");
+      return 2;
+    }
+    groups.push_back(i);
+  }
+
+  bool drawing = false;
+  if (options.progress) {
+    app.SetMessageHook([&] {
+      drawing = true;
+      DrawProgress(err, form.ProgressBar1.Position());
+    });
+  }
+  auto click = [&](size_t group) {
+    form.ListBox1.SetItemIndex(static_cast<int>(group));
+    form.ListBox1Click();
+  };
+  if (!options.allGroups && !groups.empty()) click(groups[0]);
+  if (options.full) {
+    form.RadioGroup1.SetItemIndex(1);
+    form.RadioGroup1Click();
+  }
+
+  int status = 0;
+  auto copy = [&](bool heading, std::string_view group) {
+    if (drawing) {
+      err("\r" + std::string(34, ' ') + "\r");
+      drawing = false;
+    }
+    if (form.StatusBar1.SimpleText() == msg::kMsgNotVer3) {
+      std::string text = options.allGroups ? std::string(group) + ": " : std::string();
+      message(text + std::string(msg::kMsgNotVer3));
+      status = 1;
+    }
+    (form.*FindMenuItem(heading ? "htuki" : "hnasi")->handler)();
+    app.ResetClipboard();
+    (form.*FindMenuItem(options.tab ? "Copy3" : "Copy1")->handler)();
+    if (app.Clipboard()) out(Encode(*app.Clipboard(), options.encoding));
+  };
+
+  if (!options.allGroups) {
+    copy(options.heading, form.GetCurrentGroup());
+    return status;
+  }
+  if (groups.empty()) copy(options.heading, "");
+  for (size_t k = 0; k < groups.size(); ++k) {
+    if (k > 0) click(groups[k]);
+    copy(options.heading && k == 0, form.GetCurrentGroup());
+  }
+  return status;
+}
+
+}  // namespace tovir::cli
