@@ -111,6 +111,7 @@ void TForm1::Intake(std::string_view path, bool dropped) {
   StatusBar1.SetSimpleText("");
   Edit8.Clear();
   ListBox1.Clear();
+  ++groupListGeneration_;
   ListBox2.Clear();
   ListBox3.Clear();
   ListBox4.Clear();
@@ -256,7 +257,16 @@ void TForm1::RunDeferred() {
 }
 
 void TForm1::ListBox1Click() {
-  if (DeferWhileReading([this] { ListBox1Click(); })) return;
+  // The click waits with the group it chose; it lapses if a new folder has replaced the group list meanwhile.
+  const int chosen = ListBox1.ItemIndex();
+  const int generation = groupListGeneration_;
+  if (DeferWhileReading([this, chosen, generation] {
+        if (generation != groupListGeneration_) return;
+        ListBox1.SetItemIndex(chosen);
+        ListBox1Click();
+      })) {
+    return;
+  }
   StatusBar1.SetSimpleText("");
   int selected = ListBox1.ItemIndex();
   if (selected < 0 || static_cast<size_t>(selected) >= ListBox1.Count()) return;
@@ -268,7 +278,13 @@ void TForm1::ListBox1Click() {
 }
 
 void TForm1::RadioGroup1Click() {
-  if (DeferWhileReading([this] { RadioGroup1Click(); })) return;
+  const int mode = RadioGroup1.ItemIndex();
+  if (DeferWhileReading([this, mode] {
+        RadioGroup1.SetItemIndex(mode);
+        RadioGroup1Click();
+      })) {
+    return;
+  }
   if (ListBox1.Count() == 0) return;
   if (ListBox1.ItemIndex() < 0) ListBox1.SetItemIndex(0);
   ForceReload = 1;

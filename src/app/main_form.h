@@ -128,6 +128,7 @@ class TForm1 : public kit::TForm {
   std::vector<int> progressTrace_;
   std::deque<std::function<void()>> deferred_;
   bool runningDeferred_ = false;
+  int groupListGeneration_ = 0;  // counts the intakes that emptied the group list
 };
 
 }  // namespace tovir

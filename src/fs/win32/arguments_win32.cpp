@@ -1,6 +1,7 @@
 // Command-line arguments on Windows: taken as UTF-16 from the system and converted with code page 932.
-#include <shellapi.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 
 #include "fs/arguments.h"
 

@@ -1,0 +1,137 @@
+// tovir-cli as a program: its options, exit statuses and output bytes, over folders made by tovir-mkdata.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "mkdata.h"
+#include "support/scenario.h"
+
+namespace tovir {
+namespace {
+
+using namespace test;
+
+struct Result {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+std::string ReadFile(const std::string& path) {
+  std::string text;
+  if (FILE* f = fopen(path.c_str(), "rb")) {
+    char buffer[4096];
+    size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, n);
+    fclose(f);
+  }
+  return text;
+}
+
+// Runs a shell command line, keeping its standard output and standard error apart.
+Result Shell(const std::string& command) {
+  TempFolder errors("err");
+  std::string errFile = errors.Join({"stderr"});
+  std::string line = command + " 2>" + errFile;
+  Result r{-1, {}, {}};
+  FILE* pipe = popen(line.c_str(), "r");
+  if (pipe == nullptr) return r;
+  char buffer[65536];
+  size_t n;
+  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) r.out.append(buffer, n);
+  int status = pclose(pipe);
+  r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  r.err = ReadFile(errFile);
+  return r;
+}
+
+std::string Quote(const std::string& s) {
+  return "'" + s + "'";
+}
+const std::string kCli = TOVIR_CLI;
+const std::string kMkData = TOVIR_MKDATA;
+
+size_t Lines(const std::string& text) {
+  size_t n = 0;
+  for (size_t pos = 0; (pos = text.find("\r\n", pos)) != std::string::npos; pos += 2) ++n;
+  return n;
+}
+
+TEST(CliProgram, FullTabExportOfTenThousandDrawingsWritesEveryRow) {
+  TempFolder folder;
+  Result made = Shell(kMkData + " --groups 1 --users 10 --drawings 1042 --seed 3 " + Quote(folder.path()));
+  ASSERT_EQ(made.status, 0);
+  long long drawings = std::stoll(made.out.substr(made.out.find("files, ") + 7));
+  ASSERT_GE(drawings, 10000);
+  Result r = Shell(kCli + " --full --tab " + Quote(folder.path()));
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(Lines(r.out), static_cast<size_t>(drawings) + 1);
+  EXPECT_EQ(r.out.substr(0, r.out.find("\r\n")), "Group名\tUser名\t図面名（PN,FN）\t更新日\t更新時刻\t注記");
+  // Every row has its six fields and its update date.
+  size_t rows = 0;
+  for (size_t pos = r.out.find("\r\n") + 2; pos < r.out.size(); pos = r.out.find("\r\n", pos) + 2) {
+    std::string line = r.out.substr(pos, r.out.find("\r\n", pos) - pos);
+    EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 5) << line;
+    EXPECT_EQ(line.find("\t\t\t"), std::string::npos) << line;
+    ++rows;
+  }
+  EXPECT_EQ(rows, static_cast<size_t>(drawings));
+}
+
+TEST(CliProgram, ExitStatusesAndMessages) {
+  TempFolder folder;
+  WriteIndexFile(folder, "GRP1", "MCSATO", Numbered(2));
+  mkdata::MakeDirectories(folder.Join({"NOIDX"}));
+  struct Case {
+    std::string args;
+    int status;
+    std::string out;
+    std::string err;  // the beginning of what standard error shows
+  } cases[] = {
+      {"/tmp/nowhere", 2, "", "Mcadamﾌｫﾙﾀﾞｰをドロップしてください！\n"},
+      {"--group NOPE " + Quote(folder.path()), 2, "", "tovir-cli: unknown group: NOPE\n"},
+      {"--bogus " + Quote(folder.path()), 2, "", "tovir-cli: unknown option --bogus"},
+      {"", 2, "", "tovir-cli: FOLDER is missing"},
+      {"--no-heading --group GRP1 " + Quote(folder.path()), 0,
+       "GRP1    SATO   P1,01" + std::string(16, ' ') + "\r\nGRP1    SATO   P2,01" + std::string(16, ' ') +
+           "\r\n",
+       ""},
+      {"--tab --all-groups " + Quote(folder.path()), 1,
+       "Group名\tUser名\t図面名（PN,FN）\t更新日\t更新時刻\t注記\r\nGRP1\tSATO\tP1,"
+       "01\t\t\t\r\nGRP1\tSATO\tP2,01\t\t\t\r\n",
+       "NOIDX: MC Ver3ではありません！\n"},
+      {"--group NOIDX --no-heading " + Quote(folder.path()), 1, "", "MC Ver3ではありません！\n"},
+      {"--tab --no-heading --encoding cp932 --group GRP1 --full " + Quote(folder.path()), 0,
+       "GRP1\tSATO\tP1,01\t02/04/21\t13:05\tN1\r\nGRP1\tSATO\tP2,01\t02/04/21\t13:05\tN2\r\n", ""},
+  };
+  for (const auto& c : cases) {
+    Result r = Shell(kCli + " " + c.args);
+    EXPECT_EQ(r.status, c.status) << c.args;
+    EXPECT_EQ(r.out, c.out) << c.args;
+    EXPECT_EQ(r.err.substr(0, c.err.size()), c.err) << c.args;
+    if (c.err.empty()) {
+      EXPECT_EQ(r.err, "") << c.args;
+    }
+  }
+  Result cp932 = Shell(kCli + " --encoding cp932 " + Quote(folder.path()));
+  EXPECT_EQ(cp932.out.substr(0, 7), "Group\x96\xbc");
+}
+
+TEST(CliProgram, ScriptModeReadsAFileOrStandardInput) {
+  TempFolder folder;
+  WriteIndexFile(folder, "G", "MCSATO", Numbered(1));
+  std::string script = "start " + folder.path() + "\nmode 1\ndump\n";
+  mkdata::WriteFile(folder.Join({"script.txt"}), script);
+  Result fromFile = Shell(kCli + " --script " + Quote(folder.Join({"script.txt"})));
+  Result fromStdin = Shell("printf '%s' " + Quote(script) + " | " + kCli + " --script --hex -");
+  EXPECT_EQ(fromFile.status, 0);
+  EXPECT_EQ(Json::Parse(fromFile.out)["ListBox12"][0].Str(), "02/04/21 13:05");
+  EXPECT_EQ(Json::Parse(fromStdin.out)["ListBox12"][0].Str(), "30322f30342f32312031333a3035");
+  Result bad = Shell("printf 'dump\\nwat\\n' | " + kCli + " --script");
+  EXPECT_EQ(bad.status, 2);
+  EXPECT_NE(bad.err.find("line 2"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tovir
