@@ -112,14 +112,7 @@ void TForm1::Intake(std::string_view path, bool dropped) {
   Edit8.Clear();
   ListBox1.Clear();
   ++groupListGeneration_;
-  ListBox2.Clear();
-  ListBox3.Clear();
-  ListBox4.Clear();
-  ListBox5.Clear();
-  ListBox8.Clear();
-  ListBox9.Clear();
-  ListBox12.Clear();
-  ListBox13.Clear();
+  ClearGroupLists();
   Edit6.assign(CutAtNul(path));
   // A command-line argument longer than the path buffer is refused like any other path that is not a folder.
   if (Edit6.size() > kMaxPath || !IsDrawingDataFolder(Edit6)) {
@@ -150,7 +143,7 @@ void TForm1::LoadGroup(const std::string& indexDirectory) {
   FillDrawingList();
 }
 
-void TForm1::ScanIndexDirectory(std::string_view indexDirectory) {
+void TForm1::ClearGroupLists() {
   ListBox2.Clear();
   ListBox3.Clear();
   ListBox4.Clear();
@@ -159,6 +152,10 @@ void TForm1::ScanIndexDirectory(std::string_view indexDirectory) {
   ListBox9.Clear();
   ListBox12.Clear();
   ListBox13.Clear();
+}
+
+void TForm1::ScanIndexDirectory(std::string_view indexDirectory) {
+  ClearGroupLists();
   Edit0.assign(CutAtNul(indexDirectory));
   bool listed = tovir::ScanIndexDirectory(fs_, Edit0, ListBox2, ListBox8.MutableItems());
   ListBox8.ItemsChanged();

@@ -101,6 +101,8 @@ class TForm1 : public kit::TForm {
 
  private:
   void Intake(std::string_view path, bool dropped);
+  // Every list but the group list, in the order a load empties them.
+  void ClearGroupLists();
   void LoadGroup(const std::string& indexDirectory);
   void FullDisplay();
   void ReportError(std::string_view message);

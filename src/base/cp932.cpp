@@ -31,15 +31,6 @@ size_t FindLastCharOf(std::string_view s, std::string_view set) {
   return found;
 }
 
-size_t FindText(std::string_view haystack, std::string_view needle) {
-  if (needle.empty()) return 0;
-  for (size_t i = 0; i + needle.size() <= haystack.size(); ++i) {
-    if (haystack.compare(i, needle.size(), needle) == 0) return i;
-    if (IsLeadByte(U(haystack[i]))) ++i;
-  }
-  return std::string_view::npos;
-}
-
 std::string UpperAscii(std::string_view s) {
   std::string out(s);
   for (size_t i = 0; i < out.size(); ++i) {

@@ -37,11 +37,6 @@ size_t FindChar(std::string_view s, char c);
 // none.
 size_t FindLastCharOf(std::string_view s, std::string_view set);
 
-// Position of the first occurrence of `needle` in `haystack` that begins at a character boundary, so that a
-// match never starts on the trail byte of a double-byte character. npos when there is none; 0 for an empty
-// needle.
-size_t FindText(std::string_view haystack, std::string_view needle);
-
 // Letters a to z become A to Z; double-byte characters are left whole, trail bytes included.
 std::string UpperAscii(std::string_view s);
 

@@ -79,7 +79,7 @@ CivilTime CivilFromSeconds(int64_t seconds) {
 
 int64_t SecondsFromCivil(const CivilTime& t) {
   return DaysFromCivil(t.year, static_cast<unsigned>(t.month), static_cast<unsigned>(t.day)) * 86400 +
-         t.hour * 3600 + t.minute * 60 + t.second;
+         int64_t{t.hour} * 3600 + int64_t{t.minute} * 60 + t.second;
 }
 
 int64_t CurrentUtcOffsetSeconds() {

@@ -87,7 +87,7 @@ int ExportMode(const std::vector<std::string>& args) {
       haveGroup = true;
     } else if (a == "--encoding") {
       if (i + 1 >= args.size()) return UsageError("--encoding needs utf-8 or cp932");
-      std::string e = args[++i];
+      const std::string& e = args[++i];
       if (e == "utf-8" || e == "utf8") {
         options.encoding = cli::Encoding::kUtf8;
       } else if (e == "cp932") {

@@ -92,7 +92,7 @@ void AppendJsonString(std::string& out, std::string_view cp932, bool hex) {
 
 class Json {
  public:
-  explicit Json(bool hex) : hex_(hex) { out_ = "{"; }
+  explicit Json(bool hex) : hex_(hex), out_("{") {}
   void Key(std::string_view key) {
     if (out_.size() > 1 && out_.back() != '{') out_ += ',';
     out_ += '"';
@@ -361,7 +361,7 @@ int ScriptRunner::Run(std::string_view script) {
     if (!program_) {
       std::vector<std::string> args;
       if (command->kind == Kind::kStart && command->hasText) args.push_back(command->text);
-      Start(std::move(args));
+      Start(args);
       if (command->kind == Kind::kStart || !program_) continue;
     }
     Execute(*command);
@@ -371,7 +371,7 @@ int ScriptRunner::Run(std::string_view script) {
   return 0;
 }
 
-void ScriptRunner::Start(std::vector<std::string> args) {
+void ScriptRunner::Start(const std::vector<std::string>& args) {
   // An exception that escapes start-up is shown, and the program ends.
   try {
     program_ = std::make_unique<Program>(app_, fs_, args);

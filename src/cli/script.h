@@ -65,7 +65,7 @@ class ScriptRunner {
   kit::HeadlessApplication& app() { return app_; }
 
  private:
-  void Start(std::vector<std::string> args);
+  void Start(const std::vector<std::string>& args);
   void Execute(const Command& command);
   void Dispatch(const Command& command);
   void OnProcessMessages();

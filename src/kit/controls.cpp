@@ -99,6 +99,21 @@ TTimer::~TTimer() {
   App().UnregisterTimer(*this);
 }
 
+TForm::Design TForm::Design::Dialog(std::string name, std::string_view caption, int clientWidth,
+                                    int clientHeight, int left, int top, bool stayOnTop) {
+  Design d;
+  d.name = std::move(name);
+  d.caption = std::string(caption);
+  d.width = clientWidth;
+  d.height = clientHeight;
+  d.clientSize = true;
+  d.dialogFrame = true;
+  d.stayOnTop = stayOnTop;
+  d.left = left;
+  d.top = top;
+  return d;
+}
+
 TForm::TForm(Application& app, Design design) : app_(app), design_(std::move(design)) {
   peer_ = app_.CreatePeer(*this);
 }

@@ -190,6 +190,10 @@ class TForm {
     bool centerOnScreen = false;
     int left = 0;  // stored position, used until something places the window
     int top = 0;
+
+    // A fixed-size dialog window given by its client size and stored position.
+    static Design Dialog(std::string name, std::string_view caption, int clientWidth, int clientHeight,
+                         int left, int top, bool stayOnTop);
   };
 
   TForm(Application& app, Design design);

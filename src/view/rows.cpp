@@ -50,11 +50,21 @@ bool RowMatches(std::string_view row, std::string_view searchText) {
   std::string_view hay = Trim(row);
   if (text.empty() || text.size() > hay.size()) return false;
   // Compared with a to z folded on the fly, so a search of a large list makes no copies. A match begins only
-  // at a character boundary: the trail byte of a double-byte character is no start.
+  // at a character boundary, and a double-byte character matches only itself: its trail byte is never folded.
+  auto matchesAt = [&](size_t start) {
+    for (size_t k = 0; k < text.size(); ++k) {
+      char h = hay[start + k];
+      if (IsLeadByte(static_cast<unsigned char>(h)) && k + 1 < text.size()) {
+        if (h != text[k] || hay[start + k + 1] != text[k + 1]) return false;
+        ++k;
+      } else if (Upper(h) != Upper(text[k])) {
+        return false;
+      }
+    }
+    return true;
+  };
   for (size_t i = 0; i + text.size() <= hay.size(); ++i) {
-    size_t k = 0;
-    while (k < text.size() && Upper(hay[i + k]) == Upper(text[k])) ++k;
-    if (k == text.size()) return true;
+    if (matchesAt(i)) return true;
     if (IsLeadByte(static_cast<unsigned char>(hay[i]))) ++i;
   }
   return false;

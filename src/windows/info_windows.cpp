@@ -76,33 +76,6 @@ const char* const kUsageLines[] = {
 };
 static_assert(std::size(kUsageLines) == 61);
 
-kit::TForm::Design Form4Design() {
-  kit::TForm::Design d;
-  d.name = "Form4";
-  d.caption = std::string(msg::kUsageCaption);
-  d.width = 473;
-  d.height = 294;
-  d.clientSize = true;
-  d.dialogFrame = true;
-  d.left = 192;
-  d.top = 107;
-  return d;
-}
-
-kit::TForm::Design Form5Design() {
-  kit::TForm::Design d;
-  d.name = "Form5";
-  d.caption = std::string(msg::kVersionCaption);
-  d.width = 350;
-  d.height = 210;
-  d.clientSize = true;
-  d.dialogFrame = true;
-  d.stayOnTop = true;
-  d.left = 240;
-  d.top = 180;
-  return d;
-}
-
 }  // namespace
 
 const char* const* UsageLines(size_t* count) {
@@ -110,7 +83,8 @@ const char* const* UsageLines(size_t* count) {
   return kUsageLines;
 }
 
-TForm4::TForm4(kit::Application& app) : kit::TForm(app, Form4Design()) {
+TForm4::TForm4(kit::Application& app)
+    : kit::TForm(app, Design::Dialog("Form4", msg::kUsageCaption, 473, 294, 192, 107, false)) {
   for (size_t i = 0; i < std::size(kUsageLines); ++i) {
     if (i > 0) memo1_ += "\r\n";
     memo1_ += Utf8ToCp932Lossy(kUsageLines[i]);
@@ -118,7 +92,7 @@ TForm4::TForm4(kit::Application& app) : kit::TForm(app, Form4Design()) {
 }
 
 TForm5::TForm5(kit::Application& app)
-    : kit::TForm(app, Form5Design()),
+    : kit::TForm(app, Design::Dialog("Form5", msg::kVersionCaption, 350, 210, 240, 180, true)),
       Label1(*this, "Label1", msg::kVersionName),
       Label2(*this, "Label2", msg::kVersionNumber),
       Label3(*this, "Label3", msg::kVersionDate) {}

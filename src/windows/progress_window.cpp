@@ -7,24 +7,9 @@
 
 namespace tovir {
 
-namespace {
-kit::TForm::Design Form2Design() {
-  kit::TForm::Design d;
-  d.name = "Form2";
-  d.caption = std::string(msg::kProgressCaption);
-  d.width = 292;
-  d.height = 93;
-  d.clientSize = true;
-  d.dialogFrame = true;
-  d.stayOnTop = true;
-  d.left = 42;
-  d.top = 435;
-  return d;
-}
-}  // namespace
-
 TForm2::TForm2(kit::Application& app)
-    : kit::TForm(app, Form2Design()), Timer1(*this, "Timer1", kTimerInterval, [this] { Timer1Timer(); }) {
+    : kit::TForm(app, Design::Dialog("Form2", msg::kProgressCaption, 292, 93, 42, 435, true)),
+      Timer1(*this, "Timer1", kTimerInterval, [this] { Timer1Timer(); }) {
   for (int i = 0; i < kFrames; ++i) {
     Images[static_cast<size_t>(i)] = std::make_unique<kit::TImage>(*this, "Image" + std::to_string(i + 1));
   }

@@ -42,18 +42,6 @@ TEST(Cp932, SearchesStepOverDoubleByteCharacters) {
   EXPECT_EQ(FindLastCharOf("V3idxft", "\\:"), npos);
 }
 
-TEST(Cp932, FindTextMatchesOnlyAtCharacterBoundaries) {
-  struct Case {
-    std::string_view haystack, needle;
-    size_t pos;
-  } cases[] = {
-      {"A-1234,01", "1234", 2}, {"\x81\x40", "@", npos},  // a full-width blank holds the byte of "@"
-      {"\x81\x40@", "@", 2},    {"\x82\x60\x82\x61", "\x60\x82", npos},
-      {"ABC", "", 0},           {"AB", "ABC", npos},
-  };
-  for (const auto& c : cases) EXPECT_EQ(FindText(c.haystack, c.needle), c.pos) << c.haystack;
-}
-
 TEST(Cp932, UpperAsciiLeavesDoubleByteCharactersWhole) {
   EXPECT_EQ(UpperAscii("abc-XYZ,01 z"), "ABC-XYZ,01 Z");
   EXPECT_EQ(UpperAscii("\x82\x61z"), "\x82\x61Z");  // "Ｂ" has the trail byte 0x61, which is "a"

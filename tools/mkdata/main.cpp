@@ -89,16 +89,16 @@ int main(int argc, char** argv) {
       options.indexOnly = true;
     } else if (arg == "--raw") {
       const char* v = value();
-      std::string_view spec = v == nullptr ? "" : v;
-      size_t slash = spec.find('/');
-      size_t equals = spec.find('=');
+      std::string_view target = v == nullptr ? "" : v;
+      size_t slash = target.find('/');
+      size_t equals = target.find('=');
       Raw raw;
       if (slash == std::string_view::npos || equals == std::string_view::npos || equals < slash ||
-          !ParseHex(spec.substr(equals + 1), raw.bytes)) {
+          !ParseHex(target.substr(equals + 1), raw.bytes)) {
         return Fail("--raw needs GROUP/NAME=HEX");
       }
-      raw.group = tovir::Utf8ToCp932Lossy(spec.substr(0, slash));
-      raw.name = tovir::Utf8ToCp932Lossy(spec.substr(slash + 1, equals - slash - 1));
+      raw.group = tovir::Utf8ToCp932Lossy(target.substr(0, slash));
+      raw.name = tovir::Utf8ToCp932Lossy(target.substr(slash + 1, equals - slash - 1));
       raws.push_back(std::move(raw));
     } else if (!arg.empty() && arg[0] == '-') {
       return Fail("unknown option");
