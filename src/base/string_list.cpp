@@ -24,7 +24,7 @@ void StringList::Grow(std::string_view& text) {
   bool inside = old != nullptr && text.data() >= old && text.data() < old + size_;
   size_t offset = inside ? static_cast<size_t>(text.data() - old) : 0;
   size_t wanted = std::max({capacity_ * 2, size_ + text.size(), size_t{256}});
-  auto bigger = std::make_unique<char[]>(wanted);
+  auto bigger = std::make_unique_for_overwrite<char[]>(wanted);
   if (size_ > 0) std::memcpy(bigger.get(), old, size_);
   data_ = std::move(bigger);
   capacity_ = wanted;
@@ -45,7 +45,7 @@ size_t StringList::InsertSorted(std::string_view text) {
 void StringList::Reserve(size_t entries, size_t bytes) {
   spans_.reserve(entries);
   if (bytes > capacity_) {
-    auto bigger = std::make_unique<char[]>(bytes);
+    auto bigger = std::make_unique_for_overwrite<char[]>(bytes);
     if (size_ > 0) std::memcpy(bigger.get(), data_.get(), size_);
     data_ = std::move(bigger);
     capacity_ = bytes;

@@ -69,7 +69,7 @@ void AddRecord(const char* record, std::string_view user, DrawingTable& table) {
 void ReadIndexFiles(fs::FileSystem& fs, std::string_view indexDirectory, const StringList& indexFiles,
                     DrawingTable table) {
   const size_t count = indexFiles.Count();
-  auto block = std::make_unique<char[]>(kRecordsPerBlock * kIndexRecordSize);
+  auto block = std::make_unique_for_overwrite<char[]>(kRecordsPerBlock * kIndexRecordSize);
   std::string path;
   for (size_t i = 0; i < count; ++i) {
     std::string_view entry = indexFiles[i];
