@@ -4,15 +4,15 @@
 #include <exception>
 #include <utility>
 
-#include "app/messages.h"
+#include "base/messages.h"
 #include "base/cp932.h"
 #include "base/path.h"
 #include "export/copy.h"
 #include "reader/folder_scan.h"
 #include "reader/index_reader.h"
 #include "view/rows.h"
-#include "windows/info_windows.h"
-#include "windows/progress_window.h"
+#include "forms/info_windows.h"
+#include "forms/progress_window.h"
 
 namespace tovir {
 

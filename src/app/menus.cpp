@@ -2,7 +2,7 @@
 #include "app/menus.h"
 
 #include "app/main_form.h"
-#include "app/messages.h"
+#include "base/messages.h"
 #include "base/cp932.h"
 
 namespace tovir {

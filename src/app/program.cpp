@@ -1,7 +1,7 @@
 // The program: the application title and the four windows.
 #include "app/program.h"
 
-#include "app/messages.h"
+#include "base/messages.h"
 
 namespace tovir {
 

@@ -8,8 +8,8 @@
 #include "app/main_form.h"
 #include "fs/file_system.h"
 #include "kit/application.h"
-#include "windows/info_windows.h"
-#include "windows/progress_window.h"
+#include "forms/info_windows.h"
+#include "forms/progress_window.h"
 
 namespace tovir {
 

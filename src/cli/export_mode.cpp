@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "app/menus.h"
-#include "app/messages.h"
+#include "base/messages.h"
 #include "app/program.h"
 #include "base/cp932.h"
 #include "kit/headless/headless_application.h"

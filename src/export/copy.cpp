@@ -1,7 +1,7 @@
 // The clipboard texts of the four copy commands.
 #include "export/copy.h"
 
-#include "app/messages.h"
+#include "base/messages.h"
 #include "base/cp932.h"
 
 namespace tovir {

@@ -1,9 +1,9 @@
 // TForm2: the reading-progress window.
-#include "windows/progress_window.h"
+#include "forms/progress_window.h"
 
 #include <string>
 
-#include "app/messages.h"
+#include "base/messages.h"
 
 namespace tovir {
 

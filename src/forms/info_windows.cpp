@@ -1,9 +1,9 @@
 // TForm4, the usage window, and TForm5, the version window.
-#include "windows/info_windows.h"
+#include "forms/info_windows.h"
 
 #include <iterator>
 
-#include "app/messages.h"
+#include "base/messages.h"
 #include "base/encoding.h"
 
 namespace tovir {

@@ -1,5 +1,5 @@
 // The reading-progress window's animation and close.
-#include "windows/progress_window.h"
+#include "forms/progress_window.h"
 
 #include <gtest/gtest.h>
 
