@@ -2,6 +2,9 @@
 // else acts at once on the rows read so far.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <stdexcept>
+
 #include "support/scenario.h"
 
 namespace tovir {
@@ -111,6 +114,48 @@ TEST(Reentrancy, HeldCommandsThatTheReadingNeverReachesAreReported) {
   EXPECT_EQ(r.last()["Beeps"].Int(), 0);
   EXPECT_EQ(r.last()["ListBox13"].size(), 2u);
   EXPECT_NE(r.err.find("line 2"), std::string::npos);
+}
+
+// The real file system, except that opening one drawing file throws, as a failing medium or an exhausted
+// memory can make any call of the file layer do.
+class ThrowingFileSystem final : public fs::FileSystem {
+ public:
+  explicit ThrowingFileSystem(std::string poisoned) : poisoned_(std::move(poisoned)) {}
+  bool ListDirectory(std::string_view path, const EntryCallback& onEntry) override {
+    return fs::NativeFileSystem().ListDirectory(path, onEntry);
+  }
+  bool CanList(std::string_view path) override { return fs::NativeFileSystem().CanList(path); }
+  std::unique_ptr<fs::File> OpenRead(std::string_view path) override {
+    if (path.find(poisoned_) != std::string_view::npos) throw std::runtime_error("the medium failed");
+    return fs::NativeFileSystem().OpenRead(path);
+  }
+
+ private:
+  std::string poisoned_;
+};
+
+TEST(Reentrancy, AReadingThatThrowsPutsTheWindowBackAndLaterInputRunsAtOnce) {
+  TempFolder folder;
+  WriteIndexFile(folder, "G", "MCSATO", Numbered(6));
+  WriteIndexFile(folder, "H", "MCITO", Numbered(2));
+  for (int pass : {2, 3, 5}) {  // group H has drawing files 1 and 2 only
+    char poisoned[16];
+    std::snprintf(poisoned, sizeof poisoned, "Mc%06d", pass + 1);
+    ThrowingFileSystem fs(poisoned);
+    auto r = RunScript(Start(folder) + "mode 1\ndump\ngroup 1\ndump\nmode 0\ndump\n", false, &fs);
+    ASSERT_EQ(r.dumps.size(), 3u);
+    const Json& failed = r.dumps[0];
+    EXPECT_EQ(failed["ListBox13"].size(), static_cast<size_t>(pass)) << pass;  // the rows read before it
+    EXPECT_TRUE(failed["StatusBar1Visible"].Bool());
+    EXPECT_FALSE(failed["ProgressBar1Visible"].Bool());
+    EXPECT_FALSE(failed["Form2"]["Visible"].Bool());
+    EXPECT_NE(r.err.find("exception: the medium failed"), std::string::npos);
+    // The next group click and display change are carried out, not held for a reading that never ends.
+    EXPECT_EQ(r.dumps[1]["CurrentGroup"].Str(), "H");
+    EXPECT_EQ(r.dumps[1]["ListBox12"].Strings(), std::vector<std::string>(2, "02/04/21 13:05"));
+    EXPECT_EQ(r.dumps[2]["ListBox13"].size(), 2u);
+    EXPECT_EQ(r.dumps[2]["RadioGroup1"].Int(), 0);
+  }
 }
 
 }  // namespace

@@ -48,10 +48,10 @@ std::string Hex(std::string_view bytes) {
   return out;
 }
 
-ScriptResult RunScript(std::string_view script, bool hex) {
+ScriptResult RunScript(std::string_view script, bool hex, fs::FileSystem* fs) {
   ScriptResult result;
   cli::ScriptRunner runner(
-      fs::NativeFileSystem(), hex, [&](std::string_view s) { result.out += s; },
+      fs != nullptr ? *fs : fs::NativeFileSystem(), hex, [&](std::string_view s) { result.out += s; },
       [&](std::string_view s) { result.err += s; });
   result.status = runner.Run(script);
   size_t pos = 0;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "base/dos_time.h"
+#include "fs/file_system.h"
 #include "support/json.h"
 #include "support/temp_folder.h"
 
@@ -40,7 +41,8 @@ struct ScriptResult {
   const Json& last() const { return dumps.back(); }
 };
 
-// Runs a script (UTF-8, one command per line) through the script mode over the real file system.
-ScriptResult RunScript(std::string_view script, bool hex = false);
+// Runs a script (UTF-8, one command per line) through the script mode, over the real file system unless `fs`
+// is given.
+ScriptResult RunScript(std::string_view script, bool hex = false, fs::FileSystem* fs = nullptr);
 
 }  // namespace tovir::test
