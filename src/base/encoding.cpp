@@ -1,7 +1,11 @@
-// Conversions between CP932 and Unicode: the parts that are the same on every platform.
+// Conversions between CP932 and Unicode, through Microsoft's code page 932 table on every platform.
 #include "base/encoding.h"
 
+#include <array>
+#include <cstdint>
+
 #include "base/cp932.h"
+#include "base/cp932_table.h"
 
 namespace tovir {
 
@@ -32,54 +36,149 @@ void AppendUtf8(std::string& out, char32_t cp) {
   }
 }
 
-// Length of the CP932 character that starts at s[i]: 2 for a lead byte with a trail byte after it, else 1.
-size_t CharLength(std::string_view s, size_t i) {
-  return IsLeadByte(static_cast<unsigned char>(s[i])) && i + 1 < s.size() ? 2 : 1;
+// Second byte of a double-byte character in code page 932.
+constexpr bool IsTrailByte(unsigned char b) {
+  return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC);
+}
+
+constexpr uint16_t kNoCode = 0xFFFF;         // no lead byte is 0xFF, so no code is
+constexpr char16_t kUnassigned = u'\u30FB';  // what Windows reads an unassigned code as
+constexpr char16_t kReplacement = u'\uFFFD';
+
+size_t RowOf(unsigned char lead) {
+  return lead <= 0x9F ? lead - 0x81u : lead - 0xE0u + 31;
+}
+size_t CellOf(unsigned char trail) {
+  return trail <= 0x7E ? trail - 0x40u : trail - 0x41u;
+}
+
+// The table both ways, indexed directly: a code is a single byte, or lead byte * 256 + trail byte.
+class Tables {
+ public:
+  Tables() {
+    using namespace cp932_table;
+    decode_.fill(kNone);
+    encode_.fill(kNoCode);
+    for (unsigned b = 0; b < 256; ++b) decode_[b] = kSingleBytes[b];
+    for (unsigned lead = 0x81; lead <= 0xFC; ++lead) {
+      if (!IsLeadByte(static_cast<unsigned char>(lead))) continue;
+      for (unsigned trail = 0x40; trail <= 0xFC; ++trail) {
+        if (!IsTrailByte(static_cast<unsigned char>(trail))) continue;
+        decode_[lead * 256 + trail] =
+            kDoubleBytes[RowOf(static_cast<unsigned char>(lead))][CellOf(static_cast<unsigned char>(trail))];
+      }
+    }
+    // Written codes: every assigned code but the duplicates, then the similar characters.
+    std::array<bool, 0x10000> readOnly{};
+    for (uint16_t code : kDecodeOnly) readOnly[code] = true;
+    for (unsigned code = 0; code < 0x10000; ++code) {
+      if (decode_[code] != kNone && !readOnly[code]) encode_[decode_[code]] = static_cast<uint16_t>(code);
+    }
+    for (const BestFit& fit : kBestFit) encode_[fit.unicode] = fit.code;
+  }
+
+  // The character of one double-byte code; kNone where unassigned.
+  char16_t Decode(unsigned code) const { return decode_[code]; }
+  // The code Windows writes for one UTF-16 unit, exact or similar; kNoCode where it writes its default "?".
+  uint16_t Encode(char16_t unit) const { return encode_[unit]; }
+  // Whether the unit's code reads back as the unit.
+  bool HasOwnCode(char16_t unit) const { return encode_[unit] != kNoCode && decode_[encode_[unit]] == unit; }
+
+ private:
+  std::array<char16_t, 0x10000> decode_;
+  std::array<uint16_t, 0x10000> encode_;
+};
+
+// Built once, on first use, and only read after that.
+const Tables& Table() {
+  static const Tables tables;
+  return tables;
+}
+
+// Reads `cp932` character by character into `emit`; false when `exact` and a code is unassigned or a lead
+// byte lacks its trail byte.
+template <typename Emit>
+bool Decode(std::string_view cp932, bool exact, Emit emit) {
+  const Tables& table = Table();
+  for (size_t i = 0; i < cp932.size();) {
+    auto b = static_cast<unsigned char>(cp932[i]);
+    if (!IsLeadByte(b)) {
+      emit(cp932_table::kSingleBytes[b]);
+      i += 1;
+    } else if (i + 1 < cp932.size() && IsTrailByte(static_cast<unsigned char>(cp932[i + 1]))) {
+      char16_t c = table.Decode(b * 256u + static_cast<unsigned char>(cp932[i + 1]));
+      if (c == cp932_table::kNone) {
+        if (exact) return false;
+        c = kUnassigned;
+      }
+      emit(c);
+      i += 2;
+    } else {
+      if (exact) return false;
+      emit(kReplacement);
+      i += 1;  // the next byte is no trail byte: it is a character of its own
+    }
+  }
+  return true;
+}
+
+void AppendCode(std::string& out, uint16_t code) {
+  if (code > 0xFF) out += static_cast<char>(code >> 8);
+  out += static_cast<char>(code & 0xFF);
+}
+
+// Appends the CP932 form of `utf16`, unit by unit as Windows converts; false when `exact` and a unit has no
+// code of its own.
+bool Encode(std::u16string_view utf16, bool exact, std::string& out) {
+  const Tables& table = Table();
+  for (char16_t unit : utf16) {
+    if (exact && !table.HasOwnCode(unit)) return false;
+    uint16_t code = table.Encode(unit);
+    if (code == kNoCode) {
+      out += '?';
+    } else {
+      AppendCode(out, code);
+    }
+  }
+  return true;
 }
 
 }  // namespace
 
 std::u16string Cp932ToUtf16(std::string_view cp932) {
   std::u16string out;
-  if (encoding_detail::DecodeCp932(cp932, out)) return out;
-  // Something in it does not decode: go character by character so that only the bad bytes are replaced.
-  out.clear();
-  std::u16string one;
-  for (size_t i = 0; i < cp932.size();) {
-    size_t len = CharLength(cp932, i);
-    one.clear();
-    if (encoding_detail::DecodeCp932(cp932.substr(i, len), one)) {
-      out += one;
-      i += len;
-    } else {
-      out += u'\uFFFD';
-      i += 1;  // the next byte may start a good character of its own
-    }
-  }
+  out.reserve(cp932.size());
+  Decode(cp932, false, [&](char16_t c) { out += c; });
   return out;
 }
 
 std::string Cp932ToUtf8(std::string_view cp932) {
   if (IsAscii(cp932)) return std::string(cp932);
-  return Utf16ToUtf8(Cp932ToUtf16(cp932));
+  std::string out;
+  out.reserve(cp932.size() * 3 / 2);
+  Decode(cp932, false, [&](char16_t c) { AppendUtf8(out, c); });
+  return out;
 }
 
 std::optional<std::u16string> Cp932ToUtf16Exact(std::string_view cp932) {
   std::u16string out;
-  if (!encoding_detail::DecodeCp932(cp932, out)) return std::nullopt;
+  out.reserve(cp932.size());
+  if (!Decode(cp932, true, [&](char16_t c) { out += c; })) return std::nullopt;
   return out;
 }
 
 std::optional<std::string> Cp932ToUtf8Exact(std::string_view cp932) {
   if (IsAscii(cp932)) return std::string(cp932);
-  auto utf16 = Cp932ToUtf16Exact(cp932);
-  if (!utf16) return std::nullopt;
-  return Utf16ToUtf8(*utf16);
+  std::string out;
+  out.reserve(cp932.size() * 3 / 2);
+  if (!Decode(cp932, true, [&](char16_t c) { AppendUtf8(out, c); })) return std::nullopt;
+  return out;
 }
 
 std::optional<std::string> Utf16ToCp932(std::u16string_view utf16) {
   std::string out;
-  if (!encoding_detail::EncodeCp932(utf16, out)) return std::nullopt;
+  out.reserve(utf16.size() * 2);
+  if (!Encode(utf16, true, out)) return std::nullopt;
   return out;
 }
 
@@ -91,23 +190,25 @@ std::optional<std::string> Utf8ToCp932(std::string_view utf8) {
 }
 
 std::string Utf8ToCp932Lossy(std::string_view utf8) {
-  if (auto exact = Utf8ToCp932(utf8)) return *exact;
+  if (IsAscii(utf8)) return std::string(utf8);
+  if (auto utf16 = Utf8ToUtf16(utf8)) {
+    std::string out;
+    Encode(*utf16, false, out);
+    return out;
+  }
+  // Ill-formed somewhere: take one UTF-8 sequence (or one stray byte) at a time.
   std::string out;
-  std::string one;
   size_t i = 0;
   while (i < utf8.size()) {
-    // Take one UTF-8 sequence (or one stray byte) at a time.
     auto lead = static_cast<unsigned char>(utf8[i]);
     size_t len = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
     if (i + len > utf8.size()) len = 1;
-    auto utf16 = Utf8ToUtf16(utf8.substr(i, len));
-    one.clear();
-    if (utf16 && encoding_detail::EncodeCp932(*utf16, one)) {
-      out += one;
+    if (auto utf16 = Utf8ToUtf16(utf8.substr(i, len))) {
+      Encode(*utf16, false, out);
       i += len;
     } else {
       out += '?';
-      i += utf16 ? len : 1;
+      i += 1;
     }
   }
   return out;

@@ -6,6 +6,8 @@
 namespace tovir {
 namespace {
 
+using namespace std::string_literals;
+
 TEST(Encoding, RoundTripsCp932SpecificCharacters) {
   struct Case {
     const char* utf8;
@@ -25,12 +27,62 @@ TEST(Encoding, RoundTripsCp932SpecificCharacters) {
   }
 }
 
-TEST(Encoding, BytesThatDoNotDecodeBecomeReplacementCharacters) {
-  EXPECT_EQ(Cp932ToUtf8("A\x85\x40"
-                        "B"),
-            "A\xEF\xBF\xBD@B");                        // row 0x85 is unassigned; "@" stands alone
-  EXPECT_EQ(Cp932ToUtf8("AB\x82"), "AB\xEF\xBF\xBD");  // a lead byte cut off at the end
-  EXPECT_FALSE(Cp932ToUtf8Exact("AB\x82").has_value());
+TEST(Encoding, UnassignedCodesAreOneCharacterAndLoneLeadBytesReplacementCharacters) {
+  struct Case {
+    const char* what;
+    std::string cp932;
+    std::string utf8;
+  } cases[] = {
+      {"an unassigned code reads as Windows reads it",
+       "A\x85\x40"
+       "B",
+       "A・B"},
+      {"a trail byte that is a lead byte is not read again", "\x81\xE9\x81\xEA\x81\xEB", "・・・"},
+      {"a lead byte cut off at the end", "AB\x82", "AB\uFFFD"},
+      {"a lead byte before a byte that is no trail byte", "\x82 A\x82\x7F", "\uFFFD A\uFFFD\x7F"},
+      {"a lead byte before a NUL", "\x82\0A"s, "\uFFFD\0A"s},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Cp932ToUtf8(c.cp932), c.utf8) << c.what;
+    EXPECT_FALSE(Cp932ToUtf8Exact(c.cp932).has_value()) << c.what;
+  }
+}
+
+TEST(Encoding, TheFiveSingleBytesBeyondShiftJisConvertBothWays) {
+  struct Case {
+    const char* cp932;
+    const char* utf8;
+  } cases[] = {
+      {"\x80", "\u0080"}, {"\xA0", "\uF8F0"}, {"\xFD", "\uF8F1"}, {"\xFE", "\uF8F2"}, {"\xFF", "\uF8F3"},
+  };
+  for (const auto& c : cases) {
+    std::string name = std::string("G") + c.cp932 + "1";
+    std::string utf8 = std::string("G") + c.utf8 + "1";
+    EXPECT_EQ(Cp932ToUtf8(name), utf8);
+    EXPECT_EQ(Cp932ToUtf8Exact(name).value_or("<none>"), utf8);
+    EXPECT_EQ(Utf8ToCp932(utf8).value_or("<none>"), name);
+    EXPECT_EQ(Utf8ToCp932Lossy(utf8), name);
+  }
+}
+
+TEST(Encoding, CharactersWithoutACodeBecomeWhatWindowsWrites) {
+  struct Case {
+    const char* utf8;
+    const char* lossy;
+    bool exact = false;  // a code of its own, not a similar character
+  } cases[] = {
+      // The JIS forms of the wave dash, minus, dash, double bar and overline have no code and no similar
+      // character, so a typed group name holding one selects the same group on both builds.
+      {"\u301C\u2212\u2014\u2016\u203E", "?????"},
+      {"\uFF5E", "\x81\x60", true},  // the full-width tilde has a code: "～"
+      {"\u00A5\u00E9", "\\e"},       // similar characters: "¥" is written as "\", "é" as "e"
+      {"\u00B7", "\x81\x45"},        // and the middle dot as "・"
+      {"A\U0001F600", "A??"},        // one "?" per UTF-16 unit
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Utf8ToCp932Lossy(c.utf8), c.lossy) << c.utf8;
+    EXPECT_EQ(Utf8ToCp932(c.utf8).has_value(), c.exact) << c.utf8;
+  }
 }
 
 TEST(Encoding, RefusesWhatCp932CannotHold) {
@@ -39,7 +91,7 @@ TEST(Encoding, RefusesWhatCp932CannotHold) {
   EXPECT_FALSE(Utf8ToCp932("\xED\xA0\x80").has_value());      // an encoded surrogate
   EXPECT_EQ(Utf8ToCp932Lossy("A\xF0\x9F\x98\x80"
                              "設"),
-            "A?\x90\xdd");
+            "A??\x90\xdd");  // as Windows writes it, one "?" per UTF-16 unit
   EXPECT_EQ(Utf8ToCp932Lossy("A\xC3"), "A?");
 }
 

@@ -79,6 +79,28 @@ TEST(CliProgram, FullTabExportOfTenThousandDrawingsWritesEveryRow) {
   EXPECT_EQ(rows, static_cast<size_t>(drawings));
 }
 
+TEST(CliProgram, AGroupNamedWithTheSingleBytesOnlyCp932HasListsEveryDrawing) {
+  TempFolder folder;
+  ASSERT_EQ(Shell(kMkData + " --every-code " + Quote(folder.path())).status, 0);
+  // 0x80, 0xA0 and 0xFD to 0xFF, typed in UTF-8 and named so on disk.
+  const std::string only = "\x80\xA0\xFD\xFE\xFF";
+  Result r = Shell(kCli + " --full --tab --encoding cp932 --no-heading --group " +
+                   Quote("G\u0080\uF8F0\uF8F1\uF8F2\uF8F3") + " " + Quote(folder.path()));
+  EXPECT_EQ(r.status, 0) << r.err;
+  ASSERT_EQ(Lines(r.out), 10u);
+  size_t row = 0;
+  for (size_t pos = 0; pos < r.out.size(); pos = r.out.find("\r\n", pos) + 2, ++row) {
+    std::string line = r.out.substr(pos, r.out.find("\r\n", pos) - pos);
+    // Group, user, drawing name, date, time, note: the drawing file was found by the names it lies under.
+    EXPECT_EQ(line.substr(0, 13), "G" + only + "\t" + only + "\t") << row;
+    size_t date = line.find("\t02/04/01\t");
+    EXPECT_NE(date, std::string::npos) << row;
+    if (row > 0) {
+      EXPECT_GT(line.size(), date + 17) << row;  // a note (the first begins with a NUL)
+    }
+  }
+}
+
 TEST(CliProgram, ExitStatusesAndMessages) {
   TempFolder folder;
   WriteIndexFile(folder, "GRP1", "MCSATO", Numbered(2));

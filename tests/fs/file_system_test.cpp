@@ -160,6 +160,30 @@ TEST(FileSystem, MissingComponentsAreFoundIgnoringLetterCase) {
   EXPECT_EQ(ReadAll(join(upper, {"GRP2", "V3idxft", "MCSATO"})), "<not opened>");
 }
 
+TEST(FileSystem, Utf8NamesConvertCharacterByCharacterAndAreFoundAgain) {
+  struct Case {
+    const char* what;
+    const char* disk;  // the name as a Linux disk holds it, UTF-8
+    std::string name;  // as the program sees it, CP932
+  } cases[] = {
+      {"the five single bytes beyond Shift-JIS", "G\u0080\uF8F0\uF8F1\uF8F2\uF8F3", "G\x80\xA0\xFD\xFE\xFF"},
+      {"a character without a code", "\u8A2D\U0001F600\u8A08", Sjis("設") + "??" + Sjis("計")},
+      {"a character without a code, next to a lead byte", "\u8A2D\u301C", Sjis("設") + "?"},
+      {"a similar character", "caf\u00E9", "cafe"},
+  };
+  for (const auto& c : cases) {
+    test::TempFolder folder;
+    // Written by its disk name, then reached only through what the listing gives.
+    std::string dir = folder.path() + "/" + c.disk;
+    ASSERT_EQ(mkdir(dir.c_str(), 0700), 0) << c.what;
+    std::ofstream(dir + "/yamada", std::ios::binary) << "note";
+    Strings names = Listing(folder.path());
+    EXPECT_NE(std::find(names.begin(), names.end(), c.name), names.end()) << c.what;
+    EXPECT_TRUE(fs::NativeFileSystem().CanList(folder.Join({c.name}))) << c.what;
+    EXPECT_EQ(ReadAll(folder.Join({c.name, "yamada"})), "note") << c.what;
+  }
+}
+
 TEST(FileSystem, NamesThatAreNotUtf8AreKeptAsTheirBytes) {
   test::TempFolder folder;
   // A Shift-JIS name copied from a floppy without conversion: its bytes are already CP932.

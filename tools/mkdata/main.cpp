@@ -20,6 +20,7 @@ const char kUsage[] =
     "  --drawings N      drawings per user (default 20)\n"
     "  --seed S          seed of the made-up names, notes and times (default 1)\n"
     "  --index-only      write the index files only, no user directories or drawing files\n"
+    "  --every-code      instead of made-up drawings, drawing names and notes holding every CP932 code\n"
     "  --raw GROUP/NAME=HEX\n"
     "                    append the bytes HEX to index file NAME of GROUP (a new file gets a 64-byte header\n"
     "                    first); the bytes are any bytes, whole records or not. May be given more than "
@@ -68,6 +69,7 @@ int main(int argc, char** argv) {
   tovir::mkdata::Options options;
   std::vector<Raw> raws;
   std::string folder;
+  bool everyCode = false;
   for (int i = 1; i < argc; ++i) {
     std::string_view arg = argv[i];
     auto value = [&]() -> const char* { return i + 1 < argc ? argv[++i] : nullptr; };
@@ -87,6 +89,8 @@ int main(int argc, char** argv) {
       options.seed = static_cast<uint64_t>(n);
     } else if (arg == "--index-only") {
       options.indexOnly = true;
+    } else if (arg == "--every-code") {
+      everyCode = true;
     } else if (arg == "--raw") {
       const char* v = value();
       std::string_view target = v == nullptr ? "" : v;
@@ -110,7 +114,8 @@ int main(int argc, char** argv) {
   }
   if (folder.empty()) return Fail("FOLDER is missing");
 
-  auto summary = tovir::mkdata::Generate(folder, options);
+  auto summary =
+      everyCode ? tovir::mkdata::GenerateEveryCode(folder) : tovir::mkdata::Generate(folder, options);
   if (!summary) {
     std::fprintf(stderr, "tovir-mkdata: could not write %s\n", tovir::Cp932ToUtf8(folder).c_str());
     return 1;

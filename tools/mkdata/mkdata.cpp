@@ -188,4 +188,79 @@ std::optional<Summary> Generate(std::string_view folder, const Options& options)
   return summary;
 }
 
+namespace {
+
+// Every single byte and every lead byte with every byte after it, one unit each.
+std::vector<std::string> EveryCodeUnit() {
+  std::vector<std::string> units;
+  for (int b = 0; b < 256; ++b) {
+    auto lead = static_cast<unsigned char>(b);
+    if (!((lead >= 0x81 && lead <= 0x9F) || (lead >= 0xE0 && lead <= 0xFC))) {
+      units.emplace_back(1, static_cast<char>(b));
+      continue;
+    }
+    for (int t = 0; t < 256; ++t) units.push_back({static_cast<char>(b), static_cast<char>(t)});
+  }
+  return units;
+}
+
+// Fills fields of a fixed size from the units in turn, never cutting one; blanks make up the rest.
+class UnitStream {
+ public:
+  explicit UnitStream(const std::vector<std::string>& units) : units_(units) {}
+  bool Done() const { return next_ >= units_.size(); }
+  std::string Take(size_t size) {
+    std::string out;
+    while (next_ < units_.size() && out.size() + units_[next_].size() <= size) out += units_[next_++];
+    return Field(out, size);
+  }
+
+ private:
+  const std::vector<std::string>& units_;
+  size_t next_ = 0;
+};
+
+bool WriteCodeGroup(std::string_view folder, std::string_view group, std::string_view user, size_t limit,
+                    Summary& summary) {
+  std::vector<std::string> units = EveryCodeUnit();
+  UnitStream names(units);
+  UnitStream notes(units);
+  std::string groupDir = JoinPath(folder, group);
+  std::vector<std::string> records;
+  for (size_t d = 0; d < limit && (!names.Done() || !notes.Done()); ++d) {
+    Record record;
+    char number[32];
+    std::snprintf(number, sizeof number, "%06zu", d % 1000000);
+    record.fileNumber = number;
+    record.pn = names.Take(16);
+    record.fn = names.Take(4);
+    records.push_back(EncodeRecord(record));
+    std::string drawingPath = JoinPath(JoinPath(groupDir, user), "Mc" + record.fileNumber + ".1@@");
+    if (!WriteFile(drawingPath, DrawingFileBytes(notes.Take(56)))) return false;
+    int minutes = static_cast<int>(d);
+    if (!SetLastWriteTime(drawingPath, {2002, 4, 1 + minutes / 1440, minutes / 60 % 24, minutes % 60, 0})) {
+      return false;
+    }
+    ++summary.drawings;
+  }
+  if (!WriteFile(JoinPath(JoinPath(groupDir, "V3idxft"), "MC" + std::string(user)),
+                 IndexFileBytes(records))) {
+    return false;
+  }
+  ++summary.groups;
+  ++summary.indexFiles;
+  return true;
+}
+
+}  // namespace
+
+std::optional<Summary> GenerateEveryCode(std::string_view folder) {
+  Summary summary;
+  if (!MakeDirectories(folder)) return std::nullopt;
+  if (!WriteCodeGroup(folder, "CODES", "CODES", SIZE_MAX, summary)) return std::nullopt;
+  const char kOnlyCp932[] = "\x80\xA0\xFD\xFE\xFF";
+  if (!WriteCodeGroup(folder, std::string("G") + kOnlyCp932, kOnlyCp932, 10, summary)) return std::nullopt;
+  return summary;
+}
+
 }  // namespace tovir::mkdata

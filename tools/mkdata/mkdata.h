@@ -63,4 +63,9 @@ struct Summary {
 // the same bytes, names and times.
 std::optional<Summary> Generate(std::string_view folder, const Options& options);
 
+// Fills `folder` with drawings whose names and notes hold every CP932 code, each whole in some field: every
+// single byte, and every lead byte followed by every byte. A second group, and its user, are named with the
+// single bytes that only code page 932 has (0x80, 0xA0, 0xFD to 0xFF).
+std::optional<Summary> GenerateEveryCode(std::string_view folder);
+
 }  // namespace tovir::mkdata

@@ -107,7 +107,9 @@ class PosixFile final : public File {
 }  // namespace
 
 std::string PosixFileSystem::NameFromDisk(std::string_view diskName) {
-  if (auto cp932 = Utf8ToCp932(diskName)) return *cp932;
+  // A UTF-8 name converts character by character, as Windows converts a name for the program: a character
+  // without a code must not turn the whole name into bytes that would then be read as CP932.
+  if (Utf8ToUtf16(diskName)) return Utf8ToCp932Lossy(diskName);
   return std::string(diskName);
 }
 

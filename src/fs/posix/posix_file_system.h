@@ -9,10 +9,11 @@
 
 namespace tovir::fs {
 
-// Names on disk are UTF-8; inside the program they are CP932. A name that is not UTF-8, or holds a character
-// that CP932 lacks, is passed on as its raw bytes, and is found again by those bytes. A path component that
-// does not exist with the exact letter case is looked up ignoring ASCII letter case, as the Windows file
-// system would, so data copied from FAT media opens the same way on Linux.
+// Names on disk are UTF-8; inside the program they are CP932. A character that CP932 lacks becomes what
+// Windows makes of it (a similar character, or "?"), and the name is found again through that form. A name
+// that is not UTF-8 (copied from Japanese media without converting) is passed on as its raw bytes, and found
+// by them. A path component that does not exist with the exact letter case is looked up ignoring ASCII letter
+// case, as the Windows file system would, so data copied from FAT media opens the same way on Linux.
 class PosixFileSystem final : public FileSystem {
  public:
   bool ListDirectory(std::string_view path, const EntryCallback& onEntry) override;
