@@ -376,8 +376,12 @@ void TForm1::Copy(bool tabSeparated, bool selectedOnly) {
       ListBox13.Items(), ListBox3, ListBox4, ListBox12, ListBox9, CurrentGroup, RadioGroup1.ItemIndex() != 0,
       htuki.Checked(),   selected};
   Edit7 = tabSeparated ? TabSeparatedCopy(source) : FixedWidthCopy(source);
-  // An empty text leaves the clipboard as it was.
-  if (!Edit7.empty()) app_.SetClipboardText(Edit7);
+  // An empty text leaves the clipboard as it was; tab-separated lines also go as a table for spreadsheets.
+  if (!Edit7.empty() && tabSeparated) {
+    app_.SetClipboardTable(Edit7);
+  } else if (!Edit7.empty()) {
+    app_.SetClipboardText(Edit7);
+  }
   std::string().swap(Edit7);
 }
 

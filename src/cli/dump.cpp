@@ -220,6 +220,11 @@ std::string DumpState(Program& program, kit::StateView& view, bool hex) {
   json["Beeps"] = view.Beeps();
   auto clipboard = view.ClipboardText();
   json["Clipboard"] = clipboard ? w.Text(*clipboard) : Json();
+  if (view.OffersClipboardHtml()) {
+    // The table for spreadsheets is UTF-8 already; --hex gives its bytes.
+    auto html = view.ClipboardHtml();
+    json["ClipboardHtml"] = !html ? Json() : hex ? w.Text(*html) : Json(*html);
+  }
   Json form2 = FormState(view, program.Form2());
   form2["AnimationStep"] = program.Form2().AnimationStep;
   form2["Shows"] = view.Shows(program.Form2());

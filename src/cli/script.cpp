@@ -209,9 +209,24 @@ std::optional<Command> ParseCommand(std::string_view line, int lineNumber, std::
 }
 
 ScriptRunner::ScriptRunner(fs::FileSystem& fs, bool hex, Sink out, Sink err)
-    : fs_(fs), hex_(hex), out_(std::move(out)), err_(std::move(err)) {
-  app_.SetExceptionSink([this](std::string_view what) { err_("exception: " + std::string(what) + "\n"); });
-  app_.SetMessageHook([this] { OnProcessMessages(); });
+    : ScriptRunner(std::make_unique<kit::HeadlessApplication>(), fs, hex, std::move(out), std::move(err)) {}
+
+ScriptRunner::ScriptRunner(std::unique_ptr<kit::HeadlessApplication> headless, fs::FileSystem& fs, bool hex,
+                           Sink out, Sink err)
+    : ScriptRunner(*headless, *headless, fs, hex, std::move(out), std::move(err)) {
+  headless_ = std::move(headless);
+}
+
+ScriptRunner::ScriptRunner(kit::Application& app, kit::Scriptable& input, fs::FileSystem& fs, bool hex,
+                           Sink out, Sink err)
+    : fs_(fs), hex_(hex), out_(std::move(out)), err_(std::move(err)), app_(app), input_(input) {
+  input_.SetExceptionSink([this](std::string_view what) {
+    std::string line = "exception: ";
+    line += what;
+    line += '\n';
+    err_(line);
+  });
+  input_.SetMessageHook([this] { OnProcessMessages(); });
 }
 
 int ScriptRunner::Run(std::string_view script) {
@@ -319,7 +334,7 @@ void ScriptRunner::Execute(const Command& c) {
       input_.ClickButton(program_->Form2().BitBtn1);
       break;
     case Kind::kTick:
-      app_.Tick(static_cast<int>(c.number));
+      input_.Tick(static_cast<int>(c.number));
       break;
     case Kind::kDuringRead:
       held_.push_back({c.number, *c.inner, false});

@@ -1,5 +1,5 @@
-// Script mode of tovir-cli: a headless main window fed with commands, one per line, and dumps of its whole
-// state.
+// Script mode: the program's windows fed with commands, one per line, as the user's input, and dumps of their
+// whole state; over the headless backend (tovir-cli) or over real windows (tovir.exe).
 #pragma once
 
 #include <functional>
@@ -57,14 +57,20 @@ std::optional<Command> ParseCommand(std::string_view line, int lineNumber, std::
 
 class ScriptRunner {
  public:
+  // Over a headless backend of its own.
   ScriptRunner(fs::FileSystem& fs, bool hex, Sink out, Sink err);
+  // Over the caller's backend: `app` makes the windows, `input` takes the script's input.
+  ScriptRunner(kit::Application& app, kit::Scriptable& input, fs::FileSystem& fs, bool hex, Sink out,
+               Sink err);
   // Runs the script's lines; returns the exit status (2 at the first line that is not a command, else 0).
   int Run(std::string_view script);
 
   Program* program() { return program_.get(); }
-  kit::HeadlessApplication& app() { return app_; }
+  kit::Application& app() { return app_; }
 
  private:
+  ScriptRunner(std::unique_ptr<kit::HeadlessApplication> headless, fs::FileSystem& fs, bool hex, Sink out,
+               Sink err);
   void Start(const std::vector<std::string>& args);
   // Turns one command into the user's input, or writes what it asks for.
   void Execute(const Command& command);
@@ -82,8 +88,9 @@ class ScriptRunner {
   bool hex_;
   Sink out_;
   Sink err_;
-  kit::HeadlessApplication app_;
-  kit::UserInput& input_ = app_;
+  std::unique_ptr<kit::HeadlessApplication> headless_;
+  kit::Application& app_;
+  kit::Scriptable& input_;
   std::unique_ptr<Program> program_;
   std::vector<Held> held_;
 };

@@ -123,6 +123,10 @@ class StateView {
   virtual std::string FocusName() const = 0;
   // The clipboard's text as CP932, or nullopt when the program has not placed any.
   virtual std::optional<std::string> ClipboardText() const = 0;
+  // Whether the clipboard also holds a table for spreadsheets ("HTML Format"), and its bytes (UTF-8), or
+  // nullopt when it holds none.
+  virtual bool OffersClipboardHtml() const { return false; }
+  virtual std::optional<std::string> ClipboardHtml() const { return std::nullopt; }
   virtual Rect Bounds(TForm& form) const = 0;
   virtual bool Visible(TForm& form) const = 0;
   // How often the window has been shown since the program started.
@@ -143,6 +147,8 @@ class Application {
   virtual void Beep() = 0;
   // Replaces the clipboard's content with the CP932 text.
   virtual void SetClipboardText(std::string_view cp932) = 0;
+  // The same for tab-separated lines, which a backend may also offer a spreadsheet as a table.
+  virtual void SetClipboardTable(std::string_view cp932) { SetClipboardText(cp932); }
   virtual void SetFocus(TControl& control) = 0;
   // Shows an exception that escaped an event handler; the program goes on.
   virtual void ReportException(std::string_view what) = 0;

@@ -3,6 +3,7 @@
 // windows turns it into real input.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,6 +35,17 @@ class UserInput {
   virtual void FocusWindow(TForm& form) = 0;
   virtual void DropFiles(TForm& form, std::vector<std::string> names) = 0;
   virtual void ClickCloseBox(TForm& form) = 0;
+};
+
+// A backend that a script can drive: its input, its timers on demand, and the moments it processes messages.
+class Scriptable : public UserInput {
+ public:
+  // `n` periods of every enabled timer.
+  virtual void Tick(int n) = 0;
+  // Runs after each "process messages" of the program: a script's input held for that moment.
+  virtual void SetMessageHook(std::function<void()> hook) = 0;
+  // Where exceptions that escaped a handler are reported instead of the standard display.
+  virtual void SetExceptionSink(std::function<void(std::string_view)> sink) = 0;
 };
 
 }  // namespace tovir::kit

@@ -58,7 +58,7 @@ class HeadlessForm final : public FormPeer {
   int shows_ = 0;
 };
 
-class HeadlessApplication : public Application, public StateView, public UserInput {
+class HeadlessApplication : public Application, public StateView, public Scriptable {
  public:
   // The screen the windows are placed on.
   static constexpr int kScreenWidth = 1024;
@@ -115,15 +115,17 @@ class HeadlessApplication : public Application, public StateView, public UserInp
   void DropFiles(TForm& form, std::vector<std::string> names) override;
   void ClickCloseBox(TForm& form) override;
   // `n` periods of every enabled timer.
-  void Tick(int n);
+  void Tick(int n) override;
 
   // What "process messages" delivers: the caller's input queued for that moment.
-  void SetMessageHook(std::function<void()> hook) { hook_ = std::move(hook); }
+  void SetMessageHook(std::function<void()> hook) override { hook_ = std::move(hook); }
   const std::string& Title() const { return title_; }
   const std::optional<std::string>& Clipboard() const { return clipboard_; }
   void ResetClipboard() { clipboard_.reset(); }
   // Where exceptions that escaped a handler are reported; standard error unless set.
-  void SetExceptionSink(std::function<void(std::string_view)> sink) { exceptionSink_ = std::move(sink); }
+  void SetExceptionSink(std::function<void(std::string_view)> sink) override {
+    exceptionSink_ = std::move(sink);
+  }
 
  private:
   friend class HeadlessTimer;

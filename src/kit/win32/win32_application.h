@@ -1,0 +1,211 @@
+// The Win32 backend: real windows and controls on the W APIs, text converted with code page 932 explicitly so
+// the program shows Japanese right on a Windows of any language. It also drives its own windows with real
+// input (messages to the real controls) for script mode.
+#pragma once
+
+#include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "kit/application.h"
+#include "kit/controls.h"
+#include "kit/input.h"
+
+namespace tovir::kit::win32 {
+
+// CP932 bytes to UTF-16 and back, with code page 932 whatever the system's ANSI code page is.
+std::wstring Wide(std::string_view cp932);
+std::string Narrow(std::wstring_view wide);
+
+class Win32Application;
+class Win32Form;
+
+// One child window of a form: the control it shows, its colours and font.
+struct ChildWindow {
+  Win32Application* app = nullptr;
+  TControl* control = nullptr;
+  HWND hwnd = nullptr;
+  int id = 0;
+  COLORREF fore = 0;
+  COLORREF back = 0;
+  HBRUSH brush = nullptr;  // owned by the application's brush cache
+  bool transparent = false;
+  // Handles a notification (WM_COMMAND code) from this window.
+  std::function<void(int code)> onCommand;
+  // Draws one item of an owner-drawn list.
+  std::function<void(const DRAWITEMSTRUCT&)> onDrawItem;
+
+  ~ChildWindow();
+  void Create(const wchar_t* className, DWORD style, DWORD exStyle, std::string_view cp932Text,
+              const Rect& designBounds);
+  void SetVisible(bool visible);
+  void SetEnabled(bool enabled);
+  void SetBounds(const Rect& designBounds);
+  Win32Form& Form() const;
+};
+
+class Win32Form final : public FormPeer {
+ public:
+  Win32Form(Win32Application& app, TForm& form);
+  ~Win32Form() override;
+
+  Rect Bounds() const override;
+  void SetPosition(int left, int top) override;
+  bool Visible() const override;
+  void Show() override;
+  void Hide() override;
+  void Repaint() override;
+  void DeleteSystemMenuEntry(int position) override;
+  void AcceptDroppedFiles() override;
+
+  HWND Handle() const { return hwnd_; }
+  TForm& Control() const { return form_; }
+  int Shows() const { return shows_; }
+  // Places the edge-aligned controls for the client area's present size.
+  void LayoutAligned();
+
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+ private:
+  // Menus, tab order and the first focus, once every control exists.
+  void Complete();
+  void OnDropFiles(HDROP drop);
+
+  Win32Application& app_;
+  TForm& form_;
+  HWND hwnd_ = nullptr;
+  HMENU menuBar_ = nullptr;
+  HWND lastFocus_ = nullptr;
+  bool completed_ = false;
+  int shows_ = 0;
+};
+
+class Win32Application final : public Application, public StateView, public Scriptable {
+ public:
+  Win32Application();
+  ~Win32Application() override;
+  Win32Application(const Win32Application&) = delete;
+  Win32Application& operator=(const Win32Application&) = delete;
+
+  // Runs the message loop until the main window closes.
+  void Run();
+
+  // Application.
+  void SetTitle(std::string_view title) override;
+  void ProcessMessages() override;
+  void Beep() override;
+  void SetClipboardText(std::string_view cp932) override;
+  void SetClipboardTable(std::string_view cp932) override;
+  void SetFocus(TControl& control) override;
+  void ReportException(std::string_view what) override;
+  void Terminate() override;
+  bool Terminated() const override { return terminated_; }
+  StateView& State() override { return *this; }
+
+  std::unique_ptr<ControlPeer> CreatePeer(TBevel& bevel) override;
+  std::unique_ptr<TextPeer> CreatePeer(TLabel& label) override;
+  std::unique_ptr<TextPeer> CreatePeer(TButton& button) override;
+  std::unique_ptr<TextPeer> CreatePeer(TStatusBar& status) override;
+  std::unique_ptr<ProgressBarPeer> CreatePeer(TProgressBar& bar) override;
+  std::unique_ptr<ControlPeer> CreatePeer(TImage& image) override;
+  std::unique_ptr<EditPeer> CreatePeer(TEdit& edit) override;
+  std::unique_ptr<EditPeer> CreatePeer(TMemo& memo) override;
+  std::unique_ptr<ListBoxPeer> CreatePeer(TListBox& list) override;
+  std::unique_ptr<RadioGroupPeer> CreatePeer(TRadioGroup& group) override;
+  std::unique_ptr<MenuItemPeer> CreatePeer(TMenuItem& item) override;
+  std::unique_ptr<TimerPeer> CreatePeer(TTimer& timer) override;
+  std::unique_ptr<FormPeer> CreatePeer(TForm& form) override;
+
+  // StateView: read from the real windows and the real clipboard.
+  std::vector<size_t> SelectedRows(TListBox& list) const override { return list.Peer().SelectedRows(); }
+  int FocusRow(TListBox& list) const override { return list.ItemIndex(); }
+  std::string FocusName() const override;
+  std::optional<std::string> ClipboardText() const override;
+  bool OffersClipboardHtml() const override { return true; }
+  std::optional<std::string> ClipboardHtml() const override;
+  Rect Bounds(TForm& form) const override { return form.Peer().Bounds(); }
+  bool Visible(TForm& form) const override { return form.Peer().Visible(); }
+  int Shows(TForm& form) const override;
+  int Beeps() const override { return beeps_; }
+
+  // Scriptable: real input to the real windows.
+  void PressRow(TListBox& list, size_t row, MouseButton button = MouseButton::kLeft,
+                ShiftState shift = {}) override;
+  void PickRadioItem(TRadioGroup& group, int index) override;
+  void ClickButton(TButton& button) override;
+  void TypeText(TEdit& edit, std::string_view cp932) override;
+  void ChooseMenuItem(TMenuItem& item) override;
+  void PressKey(std::string_view key) override;
+  void Focus(TControl& control) override;
+  void FocusWindow(TForm& form) override;
+  void DropFiles(TForm& form, std::vector<std::string> names) override;
+  void ClickCloseBox(TForm& form) override;
+  void Tick(int n) override;
+  void SetMessageHook(std::function<void()> hook) override { hook_ = std::move(hook); }
+  void SetExceptionSink(std::function<void(std::string_view)> sink) override { sink_ = std::move(sink); }
+
+  // For the backend's own windows.
+  int Dpi() const { return dpi_; }
+  int Scale(int designPixels) const { return MulDiv(designPixels, dpi_, 96); }
+  int Unscale(int pixels) const { return MulDiv(pixels, 96, dpi_); }
+  HFONT FontFor(const Font& font);
+  HBRUSH BrushFor(COLORREF colour);
+  COLORREF ColourOf(const Color& colour, const TForm& form) const;
+  HWND Owner() const { return appWindow_; }
+  HICON Icon() const { return icon_; }
+  int NewControlId(ChildWindow& child);
+  void ForgetControl(int id) { children_.erase(id); }
+  ChildWindow* Child(int id) const;
+  ChildWindow* ChildOf(HWND hwnd) const;
+  Win32Form* FormOf(HWND hwnd) const;
+  Win32Form* MainForm() const;
+  void RegisterForm(Win32Form& form) { forms_.push_back(&form); }
+  void ForgetForm(Win32Form& form);
+  int MenuCommandId(TMenuItem& item);
+  TMenuItem* MenuItemOf(int id) const;
+  void SetMenuItemHandle(TMenuItem& item, HMENU menu);
+  HMENU BuildMenu(const TMenu& menu, bool bar);
+  void RegisterTimer(UINT_PTR id, TTimer* timer);
+  // Whether input comes from a script: a pop-up menu is then not tracked (its modal loop would wait for a
+  // user), and an exception is written out instead of shown in a message box.
+  bool Driven() const { return static_cast<bool>(sink_); }
+  // Runs a message the way the loop does: menu shortcuts first (the focused window's menu, then the main
+  // window's), Esc for a window's cancel button, then the dialog keys (Tab), then the window.
+  void Dispatch(MSG& msg);
+  void Deliver(const std::function<void()>& handler) { kit::Deliver(*this, handler); }
+
+  static LRESULT CALLBACK AppWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+ private:
+  // Runs every message waiting now, without the script's hook.
+  void Pump();
+  bool HandleKey(const MSG& msg);
+  void PutOnClipboard(std::string_view cp932, const std::string* html);
+
+  HWND appWindow_ = nullptr;
+  HICON icon_ = nullptr;
+  int dpi_ = 96;
+  bool terminated_ = false;
+  int beeps_ = 0;
+  bool placedClipboard_ = false;
+  UINT htmlFormat_ = 0;
+  std::function<void()> hook_;
+  bool inHook_ = false;
+  std::function<void(std::string_view)> sink_;
+  std::vector<Win32Form*> forms_;
+  std::map<int, ChildWindow*> children_;
+  int nextId_ = 100;
+  std::vector<TMenuItem*> menuItems_;
+  std::map<TMenuItem*, std::pair<HMENU, int>> menuHandles_;
+  std::map<UINT_PTR, TTimer*> timers_;
+  std::map<std::wstring, HFONT> fonts_;
+  std::map<COLORREF, HBRUSH> brushes_;
+};
+
+}  // namespace tovir::kit::win32
