@@ -134,6 +134,7 @@ Win32Application::~Win32Application() {
 LRESULT CALLBACK Win32Application::AppWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* app = reinterpret_cast<Win32Application*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (app != nullptr && message == WM_TIMER) {
+    if (app->Driven() && lParam != kScriptTick) return 0;
     auto found = app->timers_.find(wParam);
     if (found != app->timers_.end() && found->second->Enabled()) app->Deliver(found->second->OnTimer);
     return 0;
@@ -514,7 +515,21 @@ void Win32Form::Show() {
 }
 
 void Win32Form::Hide() {
+  const bool wasActive = GetActiveWindow() == hwnd_;
   ShowWindow(hwnd_, SW_HIDE);
+  // The main window takes over from a window that closes while active, as the user expects, rather than the
+  // hidden application window that owns them all.
+  Win32Form* main = app_.MainForm();
+  if (wasActive && main != nullptr && main != this && main->Visible()) SetActiveWindow(main->Handle());
+}
+
+void Win32Form::FocusFirstControl() {
+  TControl* first = nullptr;
+  for (TControl* c : form_.Controls()) {
+    if (!c->TabStop() || !c->Enabled() || !c->Visible()) continue;
+    if (first == nullptr || c->Layout().tabOrder < first->Layout().tabOrder) first = c;
+  }
+  if (first != nullptr) app_.SetFocus(*first);
 }
 
 void Win32Form::Repaint() {
@@ -630,6 +645,10 @@ LRESULT Win32Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (focus != nullptr && IsChild(hwnd_, focus)) lastFocus_ = focus;
       } else if (lastFocus_ != nullptr && IsWindow(lastFocus_) && IsWindowVisible(lastFocus_)) {
         ::SetFocus(lastFocus_);
+        return 0;
+      } else if (LOWORD(wParam) != WA_INACTIVE) {
+        // A window activated for the first time gives the focus to its first control in the tab order.
+        FocusFirstControl();
         return 0;
       }
       break;

@@ -26,6 +26,10 @@ std::string Narrow(std::wstring_view wide);
 class Win32Application;
 class Win32Form;
 
+// The timer message's lParam when a script's `tick` sends it: under a script only these periods count, so that
+// a run gives the same state however fast the machine is.
+inline constexpr LPARAM kScriptTick = 0x7469636b;
+
 // One child window of a form: the control it shows, its colours and font.
 struct ChildWindow {
   Win32Application* app = nullptr;
@@ -76,6 +80,7 @@ class Win32Form final : public FormPeer {
   // Menus, tab order and the first focus, once every control exists.
   void Complete();
   void OnDropFiles(HDROP drop);
+  void FocusFirstControl();
 
   Win32Application& app_;
   TForm& form_;

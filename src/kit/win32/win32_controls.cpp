@@ -331,7 +331,10 @@ class ListWindow final : public Peer<ListBoxPeer> {
       SetItemIndex(selected ? static_cast<int>(row) : -1);
       return;
     }
+    // The program's selection leaves the focus row where the user put it; some list boxes move it.
+    LRESULT caret = SendMessageW(window.hwnd, LB_GETCARETINDEX, 0, 0);
     SendMessageW(window.hwnd, LB_SETSEL, selected ? TRUE : FALSE, static_cast<LPARAM>(row));
+    if (caret >= 0) SendMessageW(window.hwnd, LB_SETCARETINDEX, static_cast<WPARAM>(caret), FALSE);
   }
   void ClearSelection() override {
     if (list_.MultiSelect()) {
@@ -732,7 +735,7 @@ void Win32Application::Tick(int n) {
   for (int i = 0; i < n; ++i) {
     // A handler may switch timers on or off: walk a copy.
     std::map<UINT_PTR, TTimer*> timers = timers_;
-    for (auto& [id, timer] : timers) SendMessageW(appWindow_, WM_TIMER, id, 0);
+    for (auto& [id, timer] : timers) SendMessageW(appWindow_, WM_TIMER, id, kScriptTick);
   }
   Pump();
 }
