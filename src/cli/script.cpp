@@ -193,6 +193,9 @@ std::optional<Command> ParseCommand(std::string_view line, int lineNumber, std::
              : word == "layout"  ? Kind::kLayout
                                  : Kind::kDump;
     if (!noArgument()) return std::nullopt;
+  } else if (word == "pause") {
+    c.kind = Kind::kPause;
+    if (!number(600000)) return std::nullopt;
   } else if (word == "tick") {
     c.kind = Kind::kTick;
     if (!number(1000000)) return std::nullopt;
@@ -344,6 +347,9 @@ void ScriptRunner::Execute(const Command& c) {
       break;
     case Kind::kTick:
       input_.Tick(static_cast<int>(c.number));
+      break;
+    case Kind::kPause:
+      input_.Pause(static_cast<int>(c.number));
       break;
     case Kind::kDuringRead:
       held_.push_back({c.number, *c.inner, false});

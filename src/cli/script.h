@@ -40,7 +40,8 @@ struct Command {
     kClose,
     kClick,
     kDump,
-    kLayout
+    kLayout,
+    kPause
   };
   Kind kind = Kind::kDump;
   int line = 0;

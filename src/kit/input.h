@@ -42,6 +42,9 @@ class Scriptable : public UserInput {
  public:
   // `n` periods of every enabled timer.
   virtual void Tick(int n) = 0;
+  // Lets the windows run on their own for a while (so that someone can look at them); windows in memory have
+  // nothing to show and return at once.
+  virtual void Pause(int /*milliseconds*/) {}
   // Runs after each "process messages" of the program: a script's input held for that moment.
   virtual void SetMessageHook(std::function<void()> hook) = 0;
   // Where exceptions that escaped a handler are reported instead of the standard display.

@@ -26,8 +26,8 @@ std::string Narrow(std::wstring_view wide);
 class Win32Application;
 class Win32Form;
 
-// The timer message's lParam when a script's `tick` sends it: under a script only these periods count, so that
-// a run gives the same state however fast the machine is.
+// The timer message's lParam when a script's `tick` sends it: under a script only these periods count, so
+// that a run gives the same state however fast the machine is.
 inline constexpr LPARAM kScriptTick = 0x7469636b;
 
 // One child window of a form: the control it shows, its colours and font.
@@ -152,6 +152,7 @@ class Win32Application final : public Application, public StateView, public Scri
   void DropFiles(TForm& form, std::vector<std::string> names) override;
   void ClickCloseBox(TForm& form) override;
   void Tick(int n) override;
+  void Pause(int milliseconds) override;
   void SetMessageHook(std::function<void()> hook) override { hook_ = std::move(hook); }
   void SetExceptionSink(std::function<void(std::string_view)> sink) override { sink_ = std::move(sink); }
 

@@ -740,4 +740,12 @@ void Win32Application::Tick(int n) {
   Pump();
 }
 
+void Win32Application::Pause(int milliseconds) {
+  const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(milliseconds);
+  for (ULONGLONG now = GetTickCount64(); now < end; now = GetTickCount64()) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
+    Pump();
+  }
+}
+
 }  // namespace tovir::kit::win32
