@@ -294,7 +294,9 @@ class ListWindow final : public Peer<ListBoxPeer> {
     window.onDrawItem = [this](const DRAWITEMSTRUCT& item) { Draw(item); };
     window.onCommand = [this](int code) {
       // Keyboard selection clicks the list as a mouse click does; a click was delivered at its press.
-      if (code == LBN_SELCHANGE && !inPress_ && !list_.MultiSelect()) window.app->Deliver(list_.OnClick);
+      if (code == LBN_SELCHANGE && !inPress_ && !tracking_ && !list_.MultiSelect()) {
+        window.app->Deliver(list_.OnClick);
+      }
     };
     if (list_.Count() > 0) CountChanged(list_.Count());
   }
@@ -432,8 +434,30 @@ class ListWindow final : public Peer<ListBoxPeer> {
         app.Deliver([&] {
           if (list.OnMouseDown) list.OnMouseDown(ButtonOf(message), shift, app.Unscale(x), app.Unscale(y));
         });
-        // A click on an item, the selected one included.
-        if (message == WM_LBUTTONDOWN && list.Count() > 0) app.Deliver(list.OnClick);
+        // A click on an item, the selected one included. Until the button is released the list reports its
+        // selection as the mouse moves; only a row other than the clicked one counts then.
+        if (message == WM_LBUTTONDOWN && list.Count() > 0) {
+          self->tracking_ = GetCapture() == hwnd;
+          self->clickedRow_ = self->ItemIndex();
+          app.Deliver(list.OnClick);
+        }
+        return result;
+      }
+      case WM_CAPTURECHANGED:
+        // Lost without a release (another window took the mouse): the press is over. Inside the release the
+        // list still reports the selection after letting the mouse go, so it is handled there.
+        if (!self->inRelease_) self->tracking_ = false;
+        break;
+      case WM_LBUTTONUP: {
+        self->inRelease_ = true;
+        LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+        self->inRelease_ = false;
+        if (self->tracking_) {
+          self->tracking_ = false;
+          if (!self->list_.MultiSelect() && self->ItemIndex() != self->clickedRow_) {
+            self->window.app->Deliver(self->list_.OnClick);
+          }
+        }
         return result;
       }
       case WM_CONTEXTMENU: {
@@ -462,6 +486,9 @@ class ListWindow final : public Peer<ListBoxPeer> {
 
   TListBox& list_;
   bool inPress_ = false;
+  bool tracking_ = false;  // the left button is down in the list
+  bool inRelease_ = false;
+  int clickedRow_ = -1;
 };
 
 // --- the peers' factory
