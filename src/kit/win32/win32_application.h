@@ -17,6 +17,8 @@
 #include "kit/controls.h"
 #include "kit/input.h"
 
+struct IRawElementProviderSimple;
+
 namespace tovir::kit::win32 {
 
 // CP932 bytes to UTF-16 and back, with code page 932 whatever the system's ANSI code page is.
@@ -153,6 +155,8 @@ class Win32Application final : public Application, public StateView, public Scri
   void ClickCloseBox(TForm& form) override;
   void Tick(int n) override;
   void Pause(int milliseconds) override;
+  // The list's UI Automation root element, as a screen reader gets it (one reference for the caller).
+  IRawElementProviderSimple* AccessibleList(TListBox& list);
   void SetMessageHook(std::function<void()> hook) override { hook_ = std::move(hook); }
   void SetExceptionSink(std::function<void(std::string_view)> sink) override { sink_ = std::move(sink); }
 

@@ -3,10 +3,12 @@
 // After windows.h, which it needs.
 #include <commctrl.h>
 #include <shlobj.h>
+#include <uiautomationcore.h>
 
 #include <algorithm>
 
 #include "kit/pictures.h"
+#include "kit/win32/win32_accessibility.h"
 
 namespace tovir::kit::win32 {
 
@@ -281,11 +283,30 @@ DWORD AlignStyle(TextAlign alignment) {
 
 // A data-less owner-drawn list box: the window holds only the count and the selection, and draws each visible
 // row from the program's own list, so a load costs one call whatever its size.
-class ListWindow final : public Peer<ListBoxPeer> {
+class ListWindow final : public Peer<ListBoxPeer>, public AccessibleList {
  public:
   ListWindow(Win32Application& app, TListBox& list) : Peer(app, list), list_(list) {}
   ~ListWindow() override {
+    DisconnectListProvider(accessible_);
     if (window.hwnd != nullptr) RemoveWindowSubclass(window.hwnd, SubclassProc, 0);
+  }
+
+  // UI Automation: the list's root element, made when first asked for (one reference for the caller).
+  IRawElementProviderSimple* Accessible() {
+    if (accessible_ == nullptr) accessible_ = CreateListProvider(*this);
+    accessible_->AddRef();
+    return accessible_;
+  }
+  HWND Handle() const override { return window.hwnd; }
+  std::wstring ListName() const override { return Wide(list_.Name()); }
+  size_t Rows() const override { return std::min(Count(), list_.Count()); }
+  std::wstring RowName(size_t row) const override { return Wide(RowText(row)); }
+  bool RowSelected(size_t row) const override { return Selected(row); }
+  RECT RowRect(size_t row) const override {
+    RECT r{};
+    SendMessageW(window.hwnd, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&r));
+    MapWindowPoints(window.hwnd, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    return r;
   }
 
   void Attach() {
@@ -443,6 +464,15 @@ class ListWindow final : public Peer<ListBoxPeer> {
         }
         return result;
       }
+      case WM_GETOBJECT: {
+        // The window holds no row texts: a screen reader gets them from the program's list.
+        IRawElementProviderSimple* root = self->Accessible();
+        LRESULT result = 0;
+        bool answered = AnswerGetObject(root, hwnd, wParam, lParam, result);
+        root->Release();
+        if (answered) return result;
+        break;
+      }
       case WM_CAPTURECHANGED:
         // Lost without a release (another window took the mouse): the press is over. Inside the release the
         // list still reports the selection after letting the mouse go, so it is handled there.
@@ -485,6 +515,7 @@ class ListWindow final : public Peer<ListBoxPeer> {
   }
 
   TListBox& list_;
+  IRawElementProviderSimple* accessible_ = nullptr;
   bool inPress_ = false;
   bool tracking_ = false;  // the left button is down in the list
   bool inRelease_ = false;
@@ -765,6 +796,10 @@ void Win32Application::Tick(int n) {
     for (auto& [id, timer] : timers) SendMessageW(appWindow_, WM_TIMER, id, kScriptTick);
   }
   Pump();
+}
+
+IRawElementProviderSimple* Win32Application::AccessibleList(TListBox& list) {
+  return static_cast<ListWindow&>(list.Peer()).Accessible();
 }
 
 void Win32Application::Pause(int milliseconds) {
