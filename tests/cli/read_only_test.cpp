@@ -89,7 +89,8 @@ Snapshot Take(const std::string& root, bool = false) {
   stdfs::path base(Cp932ToUtf16(root));
   out["."].directory = true;
   for (const auto& item : stdfs::recursive_directory_iterator(base)) {
-    Entry& e = out[stdfs::relative(item.path(), base).generic_string()];
+    std::u8string name = stdfs::relative(item.path(), base).generic_u8string();
+    Entry& e = out[std::string(name.begin(), name.end())];
     e.directory = item.is_directory();
     e.modified = item.last_write_time().time_since_epoch().count();
     if (e.directory) continue;
