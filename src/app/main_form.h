@@ -27,7 +27,7 @@ class TForm1 : public kit::TForm {
   static constexpr size_t kMaxDroppedName = 254;
 
   // What went wrong in the last intake or group load, for callers that need more than the status line.
-  enum class LoadProblem { kNone, kRefused, kNotVer3 };
+  enum class LoadProblem { kNone, kRefused, kNotVer3, kOutOfMemory };
 
   // The window's design: its frame and every control's layout.
   static const kit::FormLayout& Design();
@@ -123,6 +123,9 @@ class TForm1 : public kit::TForm {
   // Every list but the group list, in the order a load empties them.
   void ClearGroupLists();
   void LoadGroup(const std::string& indexDirectory);
+  // A load that failed half-way (memory ran out, the file layer threw) shows nothing rather than lists out of
+  // step; running out of memory is said on the status line. The exception goes on to be reported.
+  void FailLoad(bool outOfMemory);
   void FullDisplay();
   // However the full display's reading ends: the reading state, both bars and the progress window back as
   // they were, then whatever input waited.

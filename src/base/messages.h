@@ -23,6 +23,9 @@ inline constexpr std::string_view kMsgIndexUnreadable =
     "\x82\xdf\x82\xdc\x82\xb9\x82\xf1\x81\x46";
 inline constexpr std::string_view kMsgAndOthersBefore = " \x82\xd9\x82\xa9";
 inline constexpr std::string_view kMsgAndOthersAfter = "\x8c\x8f";
+// メモリが足りません！  (a group load that ran out of memory and shows nothing)
+inline constexpr std::string_view kMsgOutOfMemory =
+    "\x83\x81\x83\x82\x83\x8a\x82\xaa\x91\xab\x82\xe8\x82\xdc\x82\xb9\x82\xf1\x81I";
 // 見つかりません！  (a search that found nothing)
 inline constexpr std::string_view kMsgNotFound =
     "\x8c\xa9\x82\xc2\x82\xa9\x82\xe8\x82\xdc\x82\xb9\x82\xf1\x81I";
