@@ -175,6 +175,7 @@ bool TForm1::ScanGroups(std::string_view folder) {
 
 void TForm1::LoadGroup(const std::string& indexDirectory) {
   problem_ = LoadProblem::kNone;
+  problemText_.clear();
   try {
     ScanIndexDirectory(indexDirectory);
     ReadIndexFiles();
@@ -219,7 +220,13 @@ void TForm1::ScanIndexDirectory(std::string_view indexDirectory) {
 }
 
 void TForm1::ReadIndexFiles() {
-  tovir::ReadIndexFiles(fs_, Edit0, ListBox2, {ListBox3, ListBox4, ListBox5});
+  IndexReadResult result = tovir::ReadIndexFiles(fs_, Edit0, ListBox2, {ListBox3, ListBox4, ListBox5});
+  if (result.unreadable == 0) return;
+  // The other index files are read all the same; the status line says what is missing, without a beep, as a
+  // note rather than an error.
+  problem_ = LoadProblem::kUnreadableIndexFiles;
+  problemText_ = UnreadableIndexFilesText(result);
+  StatusBar1.SetSimpleText(problemText_);
 }
 
 FileInfo TForm1::ReadFileInfo(size_t drawing) {

@@ -27,7 +27,7 @@ class TForm1 : public kit::TForm {
   static constexpr size_t kMaxDroppedName = 254;
 
   // What went wrong in the last intake or group load, for callers that need more than the status line.
-  enum class LoadProblem { kNone, kRefused, kNotVer3, kOutOfMemory };
+  enum class LoadProblem { kNone, kRefused, kNotVer3, kUnreadableIndexFiles, kOutOfMemory };
 
   // The window's design: its frame and every control's layout.
   static const kit::FormLayout& Design();
@@ -74,6 +74,8 @@ class TForm1 : public kit::TForm {
   int GetSearchHit() const { return SearchHit; }
   int GetReadCancelled() const { return ReadCancelled; }
   LoadProblem LastProblem() const { return problem_; }
+  // For kUnreadableIndexFiles: the status line's text naming the first index file passed over.
+  const std::string& LastProblemText() const { return problemText_; }
   // Every position the last full display set on the progress bar, in order.
   const std::vector<int>& ProgressTrace() const { return progressTrace_; }
   // The pass of the running full display (the drawing being read, from 0), or -1 when none runs.
@@ -150,6 +152,7 @@ class TForm1 : public kit::TForm {
   int SearchHit = 0;
   int ReadCancelled = 0;
   LoadProblem problem_ = LoadProblem::kNone;
+  std::string problemText_;
 
   bool reading_ = false;
   int readingPass_ = -1;

@@ -83,10 +83,12 @@ int Export(const ExportOptions& options, fs::FileSystem& fs, const Sink& out, co
       err("\r" + std::string(34, ' ') + "\r");
       drawing = false;
     }
+    std::string prefix = options.allGroups ? std::string(group) + ": " : std::string();
     if (form.LastProblem() == TForm1::LoadProblem::kNotVer3) {
-      std::string text = options.allGroups ? std::string(group) + ": " : std::string();
-      message(text + std::string(msg::kMsgNotVer3));
+      message(prefix + std::string(msg::kMsgNotVer3));
       status = 1;
+    } else if (form.LastProblem() == TForm1::LoadProblem::kUnreadableIndexFiles) {
+      message(prefix + form.LastProblemText());  // every readable drawing still follows; the status stays 0
     }
     input.ChooseMenuItem(heading ? form.htuki : form.hnasi);
     app.ResetClipboard();
