@@ -1,6 +1,7 @@
 // TForm1: the main window's behaviour.
 #include "app/main_form.h"
 
+#include <new>
 #include <span>
 #include <utility>
 
@@ -147,12 +148,22 @@ void TForm1::Intake(std::string_view path, bool dropped) {
   SearchRow = 0;
   SearchHit = 0;
   Edit8.SetText(FirstCharacter(Edit6));
-  if (!ScanGroups(Edit6)) return;
+  try {
+    if (!ScanGroups(Edit6)) return;
+  } catch (const std::bad_alloc&) {
+    ListBox1.Clear();
+    FailLoad(true);
+    throw;
+  } catch (...) {
+    ListBox1.Clear();
+    FailLoad(false);
+    throw;
+  }
   if (ListBox1.Count() == 0) return;
   std::string first(Trim(ListBox1[0]));
   std::string indexDirectory = IndexDirectoryOf(Edit6, first);
   if (dropped) app_.SetFocus(ListBox1);
-  CurrentGroup = first;
+  CurrentGroup.swap(first);  // nothing left to allocate before the load: the name stays with its lists
   LoadGroup(indexDirectory);
 }
 
@@ -164,9 +175,26 @@ bool TForm1::ScanGroups(std::string_view folder) {
 
 void TForm1::LoadGroup(const std::string& indexDirectory) {
   problem_ = LoadProblem::kNone;
-  ScanIndexDirectory(indexDirectory);
-  ReadIndexFiles();
-  FillDrawingList();
+  problemText_.clear();
+  try {
+    ScanIndexDirectory(indexDirectory);
+    ReadIndexFiles();
+    FillDrawingList();
+  } catch (const std::bad_alloc&) {
+    FailLoad(true);
+    throw;
+  } catch (...) {
+    FailLoad(false);
+    throw;
+  }
+}
+
+void TForm1::FailLoad(bool outOfMemory) {
+  ClearGroupLists();
+  Label12.SetCaption("");
+  if (!outOfMemory) return;
+  problem_ = LoadProblem::kOutOfMemory;
+  ReportError(msg::kMsgOutOfMemory);
 }
 
 void TForm1::ClearGroupLists() {
@@ -192,7 +220,13 @@ void TForm1::ScanIndexDirectory(std::string_view indexDirectory) {
 }
 
 void TForm1::ReadIndexFiles() {
-  tovir::ReadIndexFiles(fs_, Edit0, ListBox2, {ListBox3, ListBox4, ListBox5});
+  IndexReadResult result = tovir::ReadIndexFiles(fs_, Edit0, ListBox2, {ListBox3, ListBox4, ListBox5});
+  if (result.unreadable == 0) return;
+  // The other index files are read all the same; the status line says what is missing, without a beep, as a
+  // note rather than an error.
+  problem_ = LoadProblem::kUnreadableIndexFiles;
+  problemText_ = UnreadableIndexFilesText(result);
+  StatusBar1.SetSimpleText(problemText_);
 }
 
 FileInfo TForm1::ReadFileInfo(size_t drawing) {
@@ -306,9 +340,10 @@ void TForm1::ListBox1Click() {
   if (selected < 0 || static_cast<size_t>(selected) >= ListBox1.Count()) return;
   std::string group(Trim(ListBox1[static_cast<size_t>(selected)]));
   if (group == CurrentGroup && ForceReload == 0) return;
+  std::string indexDirectory = IndexDirectoryOf(Edit6, group);
   ForceReload = 0;
-  CurrentGroup = group;
-  LoadGroup(IndexDirectoryOf(Edit6, group));
+  CurrentGroup.swap(group);  // nothing left to allocate before the load: the name stays with its lists
+  LoadGroup(indexDirectory);
 }
 
 void TForm1::RadioGroup1Click() {

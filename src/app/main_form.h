@@ -27,7 +27,7 @@ class TForm1 : public kit::TForm {
   static constexpr size_t kMaxDroppedName = 254;
 
   // What went wrong in the last intake or group load, for callers that need more than the status line.
-  enum class LoadProblem { kNone, kRefused, kNotVer3 };
+  enum class LoadProblem { kNone, kRefused, kNotVer3, kUnreadableIndexFiles, kOutOfMemory };
 
   // The window's design: its frame and every control's layout.
   static const kit::FormLayout& Design();
@@ -74,6 +74,8 @@ class TForm1 : public kit::TForm {
   int GetSearchHit() const { return SearchHit; }
   int GetReadCancelled() const { return ReadCancelled; }
   LoadProblem LastProblem() const { return problem_; }
+  // For kUnreadableIndexFiles: the status line's text naming the first index file passed over.
+  const std::string& LastProblemText() const { return problemText_; }
   // Every position the last full display set on the progress bar, in order.
   const std::vector<int>& ProgressTrace() const { return progressTrace_; }
   // The pass of the running full display (the drawing being read, from 0), or -1 when none runs.
@@ -123,6 +125,9 @@ class TForm1 : public kit::TForm {
   // Every list but the group list, in the order a load empties them.
   void ClearGroupLists();
   void LoadGroup(const std::string& indexDirectory);
+  // A load that failed half-way (memory ran out, the file layer threw) shows nothing rather than lists out of
+  // step; running out of memory is said on the status line. The exception goes on to be reported.
+  void FailLoad(bool outOfMemory);
   void FullDisplay();
   // However the full display's reading ends: the reading state, both bars and the progress window back as
   // they were, then whatever input waited.
@@ -147,6 +152,7 @@ class TForm1 : public kit::TForm {
   int SearchHit = 0;
   int ReadCancelled = 0;
   LoadProblem problem_ = LoadProblem::kNone;
+  std::string problemText_;
 
   bool reading_ = false;
   int readingPass_ = -1;

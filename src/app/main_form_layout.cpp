@@ -1,6 +1,7 @@
 // The main window's design: the frame and every control, in pixels at 96 DPI.
 #include "app/main_form.h"
 #include "base/messages.h"
+#include "forms/design.h"
 
 namespace tovir {
 
@@ -10,17 +11,14 @@ using kit::Align;
 using kit::Color;
 using kit::ControlLayout;
 using kit::Font;
-using kit::Pitch;
 
-constexpr Font kWindowFont{msg::kFontPGothic, -12, kit::kShiftJisCharset, Pitch::kDefault};
-// "Gothic 12" and "Gothic 13": the fixed-pitch font the list's columns line up in.
-constexpr Font kGothic12{msg::kFontGothic, -12, kit::kShiftJisCharset, Pitch::kFixed};
-constexpr Font kGothic13{msg::kFontGothic, -13, kit::kShiftJisCharset, Pitch::kFixed};
+using design::kBlack;
+using design::kLightGrey;
+using design::kWindowFont;
+using design::kYellow;
 
-constexpr Color kBlack = Color::Rgb(0x000000);
-constexpr Color kYellow = Color::Rgb(0xFFFF00);
-// Controls the user does not type into.
-constexpr Color kLightGrey = Color::Rgb(0xEFEFEF);
+constexpr Font kGothic12 = design::Gothic(-12);
+constexpr Font kGothic13 = design::Gothic(-13);
 
 constexpr ControlLayout kControls[] = {
     {.name = "Bevel1", .height = 9, .align = Align::kTop},

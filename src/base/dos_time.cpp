@@ -100,6 +100,12 @@ int64_t CurrentUtcOffsetSeconds() {
 }
 
 std::optional<DosDateTime> LocalDosDateTimeOf(int64_t utcSeconds) {
+  // A file system may hold any 64-bit time; far outside the DOS range, adding the offset would overflow, and
+  // no offset (at most a day) brings such a time into the range anyway.
+  constexpr int64_t kMargin = 2 * 86400;
+  constexpr int64_t kFirst = 315532800 - kMargin;  // 1980-01-01 00:00 UTC
+  constexpr int64_t kEnd = 4354819200 + kMargin;   // 2108-01-01 00:00 UTC
+  if (utcSeconds < kFirst || utcSeconds > kEnd) return std::nullopt;
   return ToDosDateTime(CivilFromSeconds(utcSeconds + CurrentUtcOffsetSeconds()));
 }
 

@@ -16,6 +16,16 @@ inline constexpr std::string_view kMsgDropMcadam =
 // MC Ver3ではありません！  (a group without a listable index directory)
 inline constexpr std::string_view kMsgNotVer3 =
     "MC Ver3\x82\xc5\x82\xcd\x82\xa0\x82\xe8\x82\xdc\x82\xb9\x82\xf1\x81I";
+// インデックスファイルを読めません：MCSATO ほか2件  (index files passed over in a group load: the first one's
+// name, then how many more; said without a beep, since the rest of the group is shown)
+inline constexpr std::string_view kMsgIndexUnreadable =
+    "\x83\x43\x83\x93\x83\x66\x83\x62\x83\x4e\x83\x58\x83\x74\x83\x40\x83\x43\x83\x8b\x82\xf0\x93\xc7"
+    "\x82\xdf\x82\xdc\x82\xb9\x82\xf1\x81\x46";
+inline constexpr std::string_view kMsgAndOthersBefore = " \x82\xd9\x82\xa9";
+inline constexpr std::string_view kMsgAndOthersAfter = "\x8c\x8f";
+// メモリが足りません！  (a group load that ran out of memory and shows nothing)
+inline constexpr std::string_view kMsgOutOfMemory =
+    "\x83\x81\x83\x82\x83\x8a\x82\xaa\x91\xab\x82\xe8\x82\xdc\x82\xb9\x82\xf1\x81I";
 // 見つかりません！  (a search that found nothing)
 inline constexpr std::string_view kMsgNotFound =
     "\x8c\xa9\x82\xc2\x82\xa9\x82\xe8\x82\xdc\x82\xb9\x82\xf1\x81I";

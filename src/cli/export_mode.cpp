@@ -2,6 +2,7 @@
 #include "cli/export_mode.h"
 
 #include <cstdio>
+#include <new>
 
 #include "app/program.h"
 #include "base/cp932.h"
@@ -19,13 +20,25 @@ void DrawProgress(const Sink& err, int percent) {
   err(line);
 }
 
-}  // namespace
-
-int RunExport(const ExportOptions& options, fs::FileSystem& fs, const Sink& out, const Sink& err) {
+// The export; running out of memory anywhere in it ends it with std::bad_alloc.
+int Export(const ExportOptions& options, fs::FileSystem& fs, const Sink& out, const Sink& err) {
   kit::HeadlessApplication app;
-  app.SetExceptionSink([&](std::string_view what) { err("tovir-cli: " + std::string(what) + "\n"); });
+  // Memory that ran out in a handler ends the export after that input: a copy that could not be made must not
+  // pass for an empty one. It is said once, by RunExport, in the program's own words.
+  bool outOfMemory = false;
+  app.SetExceptionSink([&](std::string_view what) {
+    if (what == std::bad_alloc().what()) {
+      outOfMemory = true;
+    } else {
+      err("tovir-cli: " + std::string(what) + "\n");
+    }
+  });
+  auto checked = [&] {
+    if (outOfMemory) throw std::bad_alloc();
+  };
   std::vector<std::string> args{options.folder};
   Program program(app, fs, args);
+  checked();
   TForm1& form = program.Form1();
   auto message = [&](std::string_view cp932) { err(Encode(cp932, options.encoding) + "\n"); };
 
@@ -55,24 +68,32 @@ int RunExport(const ExportOptions& options, fs::FileSystem& fs, const Sink& out,
       DrawProgress(err, form.ProgressBar1.Position());
     });
   }
-  auto click = [&](size_t group) { input.PressRow(form.ListBox1, group); };
+  auto click = [&](size_t group) {
+    input.PressRow(form.ListBox1, group);
+    checked();
+  };
   if (!options.allGroups && !groups.empty()) click(groups[0]);
   if (options.full) input.PickRadioItem(form.RadioGroup1, 1);
+  checked();
 
   int status = 0;
   auto copy = [&](bool heading, std::string_view group) {
+    if (form.LastProblem() == TForm1::LoadProblem::kOutOfMemory) throw std::bad_alloc();  // the group is gone
     if (drawing) {
       err("\r" + std::string(34, ' ') + "\r");
       drawing = false;
     }
+    std::string prefix = options.allGroups ? std::string(group) + ": " : std::string();
     if (form.LastProblem() == TForm1::LoadProblem::kNotVer3) {
-      std::string text = options.allGroups ? std::string(group) + ": " : std::string();
-      message(text + std::string(msg::kMsgNotVer3));
+      message(prefix + std::string(msg::kMsgNotVer3));
       status = 1;
+    } else if (form.LastProblem() == TForm1::LoadProblem::kUnreadableIndexFiles) {
+      message(prefix + form.LastProblemText());  // every readable drawing still follows; the status stays 0
     }
     input.ChooseMenuItem(heading ? form.htuki : form.hnasi);
     app.ResetClipboard();
     input.ChooseMenuItem(*form.MainMenu1.Find(options.tab ? "Copy3" : "Copy1"));
+    checked();
     if (app.Clipboard()) out(Encode(*app.Clipboard(), options.encoding));
   };
 
@@ -86,6 +107,17 @@ int RunExport(const ExportOptions& options, fs::FileSystem& fs, const Sink& out,
     copy(options.heading && k == 0, form.GetCurrentGroup());
   }
   return status;
+}
+
+}  // namespace
+
+int RunExport(const ExportOptions& options, fs::FileSystem& fs, const Sink& out, const Sink& err) {
+  try {
+    return Export(options, fs, out, err);
+  } catch (const std::bad_alloc&) {
+    err(Encode(msg::kMsgOutOfMemory, options.encoding) + "\n");
+    return kExitOutOfMemory;
+  }
 }
 
 }  // namespace tovir::cli

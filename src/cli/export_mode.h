@@ -22,8 +22,11 @@ struct ExportOptions {
   bool progress = false;  // draw a progress bar on `err` while the full display reads
 };
 
+// Running out of memory ends the export with this exit status, after the program's message on `err`.
+inline constexpr int kExitOutOfMemory = 3;
+
 // Returns the exit status: 0, 1 when a group's index directory could not be listed (after all output), 2 when
-// the folder is refused or the group is unknown.
+// the folder is refused or the group is unknown, kExitOutOfMemory when memory ran out.
 int RunExport(const ExportOptions& options, fs::FileSystem& fs, const Sink& out, const Sink& err);
 
 }  // namespace tovir::cli

@@ -5,6 +5,7 @@
 
 #include "base/encoding.h"
 #include "base/messages.h"
+#include "forms/design.h"
 
 namespace tovir {
 
@@ -76,13 +77,14 @@ const char* const kUsageLines[] = {
 };
 static_assert(std::size(kUsageLines) == 61);
 
-constexpr kit::Font kWindowFont{msg::kFontPGothic, -12, kit::kShiftJisCharset, kit::Pitch::kDefault};
-constexpr kit::Font kMemoFont{msg::kFontGothic, -12, kit::kShiftJisCharset, kit::Pitch::kFixed};
-constexpr kit::Font kNameFont{msg::kFontPGothic, -16, kit::kShiftJisCharset, kit::Pitch::kDefault};
-constexpr kit::Font kLineFont{msg::kFontPGothic, -15, kit::kShiftJisCharset, kit::Pitch::kDefault};
-constexpr kit::Font kButtonFont{msg::kFontPGothic, -13, kit::kShiftJisCharset, kit::Pitch::kDefault};
-constexpr kit::Color kWhite = kit::Color::Rgb(0xFFFFFF);
-constexpr kit::Color kBlack = kit::Color::Rgb(0x000000);
+using design::kBlack;
+using design::kWhite;
+using design::kWindowFont;
+
+constexpr kit::Font kMemoFont = design::Gothic(-12);
+constexpr kit::Font kNameFont = design::PGothic(-16);
+constexpr kit::Font kLineFont = design::PGothic(-15);
+constexpr kit::Font kButtonFont = design::PGothic(-13);
 
 constexpr kit::ControlLayout kForm4Controls[] = {
     {.name = "Memo1",

@@ -4,14 +4,13 @@
 #include <string>
 
 #include "base/messages.h"
+#include "forms/design.h"
 
 namespace tovir {
 
 namespace {
 
 using kit::ControlLayout;
-
-constexpr kit::Font kFont{msg::kFontPGothic, -12, kit::kShiftJisCharset, kit::Pitch::kDefault};
 
 // Image2 to Image12 are moved onto Image1 when the window is created; their design places are out of the way.
 constexpr ControlLayout Frame(std::string_view name, int left, int top) {
@@ -56,7 +55,7 @@ const kit::FormLayout& TForm2::Design() {
       .borderStyle = kit::BorderStyle::kDialog,
       .borderIcons = kit::kSystemMenu,
       .stayOnTop = true,
-      .font = &kFont,
+      .font = &design::kWindowFont,
       .color = kit::kBtnFace,
       .controls = kControls,
   };

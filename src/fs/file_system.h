@@ -12,8 +12,9 @@
 
 namespace tovir::fs {
 
-// An open regular file, opened read-only in binary mode and shared for reading and writing with other
-// programs. Closed when destroyed.
+// An open regular file, opened read-only in binary mode and shared for reading, writing and deleting with
+// other programs, so the CAD system can still save, rename or delete a drawing while we read it. Where the
+// system allows, reading it does not change its access time. Closed when destroyed.
 class File {
  public:
   virtual ~File() = default;
@@ -21,6 +22,10 @@ class File {
   // Reads up to `size` bytes. Returns fewer only at the end of the file, and 0 at the end or when the read
   // fails.
   virtual size_t Read(void* buffer, size_t size) = 0;
+
+  // Whether a read failed, rather than reached the end of the file: the reader then says the file was not
+  // read whole.
+  virtual bool Failed() const { return false; }
 
   // The last-write time in local time as DOS words; nullopt when the file system cannot give it or when the
   // DOS form cannot hold it.

@@ -4,11 +4,13 @@
 #pragma once
 
 #include <cstddef>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 namespace tovir::kit {
@@ -173,7 +175,20 @@ class Application {
 };
 
 // Runs an event handler as the message loop does: an exception that escapes it is reported through the
-// application, and the program goes on. Every backend delivers input through this, one call per message.
-void Deliver(Application& app, const std::function<void()>& handler);
+// application, and the program goes on. Every backend delivers input through this, one call per message. It
+// takes any callable as it is, so that delivering allocates nothing outside the catch.
+template <typename Handler>
+void Deliver(Application& app, Handler&& handler) {
+  try {
+    if constexpr (std::is_constructible_v<bool, Handler&>) {
+      if (!handler) return;  // an event nobody wired
+    }
+    handler();
+  } catch (const std::exception& e) {
+    app.ReportException(e.what());
+  } catch (...) {
+    app.ReportException("unknown exception");
+  }
+}
 
 }  // namespace tovir::kit

@@ -34,17 +34,6 @@ const ControlLayout* FindLayout(const FormLayout& form, std::string_view name) {
   return nullptr;
 }
 
-void Deliver(Application& app, const std::function<void()>& handler) {
-  if (!handler) return;
-  try {
-    handler();
-  } catch (const std::exception& e) {
-    app.ReportException(e.what());
-  } catch (...) {
-    app.ReportException("unknown exception");
-  }
-}
-
 TComponent::TComponent(TForm& owner, std::string_view name) : owner_(owner), name_(name) {
   owner_.components_.push_back(this);
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "base/cp932.h"
+#include "base/messages.h"
 #include "base/path.h"
 #include "reader/folder_scan.h"
 
@@ -66,8 +67,12 @@ void AddRecord(const char* record, std::string_view user, DrawingTable& table) {
 
 }  // namespace
 
-void ReadIndexFiles(fs::FileSystem& fs, std::string_view indexDirectory, const StringList& indexFiles,
-                    DrawingTable table) {
+IndexReadResult ReadIndexFiles(fs::FileSystem& fs, std::string_view indexDirectory,
+                               const StringList& indexFiles, DrawingTable table) {
+  IndexReadResult result;
+  auto passOver = [&result](std::string_view entry) {
+    if (result.unreadable++ == 0) result.firstUnreadable = entry;
+  };
   const size_t count = indexFiles.Count();
   auto block = std::make_unique_for_overwrite<char[]>(kRecordsPerBlock * kIndexRecordSize);
   std::string path;
@@ -75,7 +80,10 @@ void ReadIndexFiles(fs::FileSystem& fs, std::string_view indexDirectory, const S
     std::string_view entry = indexFiles[i];
     path = JoinPath(indexDirectory, Trim(entry));
     auto file = fs.OpenRead(path);
-    if (!file) return;  // the files after an unopenable one are not read
+    if (!file) {
+      passOver(entry);
+      continue;
+    }
 
     const std::string user(CutAtNul(UserNameFromIndexFile(entry)));
     char header[kIndexHeaderSize];
@@ -92,7 +100,21 @@ void ReadIndexFiles(fs::FileSystem& fs, std::string_view indexDirectory, const S
         AddRecord(block.get() + offset, user, table);
       if (tail != 0) break;
     }
+    if (file->Failed()) passOver(entry);
   }
+  return result;
+}
+
+std::string UnreadableIndexFilesText(const IndexReadResult& result) {
+  if (result.unreadable == 0) return {};
+  std::string text(msg::kMsgIndexUnreadable);
+  text += result.firstUnreadable;
+  if (result.unreadable > 1) {
+    text += msg::kMsgAndOthersBefore;
+    text += std::to_string(result.unreadable - 1);
+    text += msg::kMsgAndOthersAfter;
+  }
+  return text;
 }
 
 }  // namespace tovir

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 #include "base/string_list.h"
@@ -21,11 +22,22 @@ struct DrawingTable {
   StringList& files;
 };
 
+// The index files a reading had to pass over, so the caller can say that the table is not the whole group.
+struct IndexReadResult {
+  size_t unreadable = 0;        // index files that could not be opened, or whose reading failed
+  std::string firstUnreadable;  // the list entry of the first of them
+};
+
 // Reads every index file of `indexFiles` (in list order) from `indexDirectory` and appends one entry to each
-// list of `table` for every record whose status byte is not "0". Stops at the first index file that cannot be
-// opened, keeping what was read before it. A partial record at the end of a file reads as if its missing
-// bytes were NUL.
-void ReadIndexFiles(fs::FileSystem& fs, std::string_view indexDirectory, const StringList& indexFiles,
-                    DrawingTable table);
+// list of `table` for every record whose status byte is not "0". An index file that cannot be opened is
+// passed over and the others are still read: one file locked by the CAD system must not hide a whole group. A
+// read that fails ends that file as its end would, keeping its records read so far. A partial record at the
+// end of a file reads as if its missing bytes were NUL.
+IndexReadResult ReadIndexFiles(fs::FileSystem& fs, std::string_view indexDirectory,
+                               const StringList& indexFiles, DrawingTable table);
+
+// The status-line text for the index files `result` passed over (CP932), naming the first; empty when every
+// index file was read.
+std::string UnreadableIndexFilesText(const IndexReadResult& result);
 
 }  // namespace tovir

@@ -1,7 +1,10 @@
 // Group selection, the two displays, the reading with its progress and cancel, and the row detail.
 #include <gtest/gtest.h>
 
+#include "base/path.h"
+#include "cli/export_mode.h"
 #include "mkdata.h"
+#include "support/memory_file_system.h"
 #include "support/scenario.h"
 
 namespace tovir {
@@ -174,6 +177,41 @@ TEST(Display, ShortRowsHandleUserNamesOfEveryWidth) {
   std::string name = "P1,01" + std::string(16, ' ');
   EXPECT_EQ(r.last()["ListBox13"].Strings(), (Strings{"       " + name, "YAMADA " + name, "高橋一 " + name}));
   EXPECT_EQ(r.last()["ListBox8"].Strings(), (Strings{"", "YAMADA", "高橋一"}));
+}
+
+TEST(Display, AnUnreadableIndexFileHidesOnlyItselfAndIsNamedWithoutABeep) {
+  test::MemoryFileSystem fs;
+  const std::string folder = JoinPath("F", "MCADAM");
+  int number = 0;
+  for (const char* index : {"MCITO", "MCKATO", "MCMORI"}) {
+    std::vector<std::string> records;
+    for (int d = 0; d < 2; ++d) {
+      std::string digits = "00000" + std::to_string(++number);
+      records.push_back(mkdata::EncodeRecord({'1', digits, "P" + std::to_string(number), "01"}));
+    }
+    test::MemoryFileSystem::FileSpec spec;
+    spec.bytes = mkdata::IndexFileBytes(records);
+    if (std::string_view(index) == "MCKATO") spec.fault = test::MemoryFileSystem::Fault::kOpenFails;
+    fs.AddFile(JoinPath(JoinPath(JoinPath(folder, "G"), "V3idxft"), index), std::move(spec));
+  }
+  const std::string said = "インデックスファイルを読めません：MCKATO";
+  auto r = RunScript("start " + Hex(folder) + "\ndump\n", false, &fs);
+  const Json& d = r.last();
+  EXPECT_EQ(d["ListBox4"].Strings(),
+            (Strings{"P1,01" + std::string(16, ' '), "P2,01" + std::string(16, ' '),
+                     "P5,01" + std::string(16, ' '), "P6,01" + std::string(16, ' ')}));
+  EXPECT_EQ(d["StatusBar1"].Str(), said);
+  EXPECT_EQ(d["Beeps"].Int(), 0);
+
+  cli::ExportOptions options;
+  options.folder = folder;
+  std::string out;
+  std::string err;
+  int status = cli::RunExport(
+      options, fs, [&](std::string_view s) { out += s; }, [&](std::string_view s) { err += s; });
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(err, said + "\n");
+  EXPECT_NE(out.find("P6,01"), std::string::npos);
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 namespace tovir {
 namespace {
 
@@ -30,6 +32,10 @@ TEST(DosTime, TimesOutsideTheDosRangeHaveNoWords) {
   EXPECT_FALSE(ToDosDateTime({1979, 12, 31, 23, 59, 59}).has_value());
   EXPECT_FALSE(ToDosDateTime({2108, 1, 1, 0, 0, 0}).has_value());
   EXPECT_FALSE(LocalDosDateTimeOf(0).has_value());  // 1970, on any time zone
+  // A file system may hold any 64-bit time; the ends must not overflow when the offset is added.
+  EXPECT_FALSE(LocalDosDateTimeOf(INT64_MAX).has_value());
+  EXPECT_FALSE(LocalDosDateTimeOf(INT64_MIN).has_value());
+  EXPECT_TRUE(LocalDosDateTimeOf(1019390758).has_value());  // 2002-04-21
 }
 
 TEST(DosTime, CivilTimeAndSecondsConvertBothWays) {

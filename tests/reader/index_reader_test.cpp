@@ -7,6 +7,7 @@
 #include "base/path.h"
 #include "mkdata.h"
 #include "reader/folder_scan.h"
+#include "support/memory_file_system.h"
 #include "support/temp_folder.h"
 
 namespace tovir {
@@ -124,14 +125,76 @@ TEST(IndexReader, ShortAndPartialFilesGiveWhatTheyHold) {
   }
 }
 
-TEST(IndexReader, StopsAtTheFirstIndexFileThatCannotBeOpened) {
+TEST(IndexReader, AnIndexFileThatCannotBeOpenedHidesOnlyItself) {
   test::TempFolder folder;
   std::string index = folder.Join({"GRP1", "V3idxft"});
   mkdata::MakeDirectories(JoinPath(index, "MCB_DIR"));  // listed, but a directory does not open
   Table t = ReadGroup(folder, {{"MCA", mkdata::IndexFileBytes({EncodeRecord({'1', "000001", "A", "1"})})},
                                {"MCC", mkdata::IndexFileBytes({EncodeRecord({'1', "000002", "C", "1"})})}});
-  EXPECT_EQ(t.users.ToVector(), (Strings{"A"}));
-  EXPECT_EQ(t.files.ToVector(), (Strings{"Mc000001.1@@"}));
+  EXPECT_EQ(t.users.ToVector(), (Strings{"A", "C"}));
+  EXPECT_EQ(t.files.ToVector(), (Strings{"Mc000001.1@@", "Mc000002.1@@"}));
+}
+
+// Index files that cannot be opened, or fail part way, anywhere in the group: every other file is read, the
+// result names the first one passed over and counts them all, and no file is left open.
+TEST(IndexReader, UnreadableIndexFilesArePassedOverAndCounted) {
+  using Fault = test::MemoryFileSystem::Fault;
+  auto records = [](const char* pn, int n) {
+    std::vector<std::string> out;
+    for (int i = 0; i < n; ++i) out.push_back(EncodeRecord({'1', "00000" + std::to_string(i), pn, "1"}));
+    return mkdata::IndexFileBytes(out);
+  };
+  struct Case {
+    const char* what;
+    Fault a, b, c;
+    size_t readable;  // bytes of MCB that read before its read fails
+    Strings users;
+    size_t unreadable;
+    const char* first;
+  } cases[] = {
+      {"all readable", Fault::kNone, Fault::kNone, Fault::kNone, 0, {"A", "B", "B", "C"}, 0, ""},
+      {"second of three", Fault::kNone, Fault::kOpenFails, Fault::kNone, 0, {"A", "C"}, 1, "MCB"},
+      {"first and last", Fault::kOpenFails, Fault::kNone, Fault::kOpenFails, 0, {"B", "B"}, 2, "MCA"},
+      {"none opens", Fault::kOpenFails, Fault::kOpenFails, Fault::kOpenFails, 0, {}, 3, "MCA"},
+      {"read fails in the header", Fault::kNone, Fault::kReadFails, Fault::kNone, 10, {"A", "C"}, 1, "MCB"},
+      {"read fails after a record keeps it",
+       Fault::kNone,
+       Fault::kReadFails,
+       Fault::kNone,
+       64 + 192,
+       {"A", "B", "C"},
+       1,
+       "MCB"},
+  };
+  for (const auto& c : cases) {
+    test::MemoryFileSystem fs;
+    std::string index = JoinPath(JoinPath(JoinPath("X", "MCADAM"), "GRP1"), "V3idxft");
+    fs.AddFile(JoinPath(index, "MCC"), {records("C", 1), std::nullopt, c.c});
+    fs.AddFile(JoinPath(index, "MCA"), {records("A", 1), std::nullopt, c.a});
+    fs.AddFile(JoinPath(index, "MCB"), {records("B", 2), std::nullopt, c.b, c.readable});
+    StringList files(StringList::Order::kSorted), users(StringList::Order::kSorted);
+    ASSERT_TRUE(ScanIndexDirectory(fs, index, files, users));
+    Table t;
+    IndexReadResult r = ReadIndexFiles(fs, index, files, t.ref());
+    EXPECT_EQ(t.users.ToVector(), c.users) << c.what;
+    EXPECT_EQ(t.names.Count(), c.users.size()) << c.what;
+    EXPECT_EQ(t.files.Count(), c.users.size()) << c.what;
+    EXPECT_EQ(r.unreadable, c.unreadable) << c.what;
+    EXPECT_EQ(r.firstUnreadable, c.first) << c.what;
+    EXPECT_EQ(fs.OpenFiles(), 0) << c.what;
+  }
+}
+
+TEST(IndexReader, TheStatusTextNamesTheFirstFilePassedOverAndCountsTheRest) {
+  struct Case {
+    IndexReadResult result;
+    std::string text;
+  } cases[] = {
+      {{0, ""}, ""},
+      {{1, "MCSATO "}, test::Sjis("インデックスファイルを読めません：MCSATO ")},
+      {{3, test::Sjis("MC高橋")}, test::Sjis("インデックスファイルを読めません：MC高橋 ほか2件")},
+  };
+  for (const auto& c : cases) EXPECT_EQ(UnreadableIndexFilesText(c.result), c.text) << c.text;
 }
 
 TEST(IndexReader, LargeFilesReadAcrossBlocksGiveEveryRecord) {

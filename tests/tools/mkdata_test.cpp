@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "base/path.h"
 #include "reader/folder_scan.h"
 #include "reader/index_reader.h"
@@ -42,6 +44,19 @@ TEST(MkData, TheSameSeedGivesTheSameFolderAndTheReaderFindsEveryDrawing) {
   EXPECT_EQ(static_cast<long long>(da), sa->drawings);
   EXPECT_EQ(da, db);
   EXPECT_LT(sa->drawings, 360);  // some records are marked deleted
+}
+
+TEST(MkData, EveryUserOfAGroupHasAnIndexFileAndAUserNameOfItsOwn) {
+  // Around the places where the form of the made-up names changes, and at the largest count the tool takes.
+  const int users[] = {
+      0, 7, 8, 9, 99999, 100000, 100001, 100035, 100036, 100000 + 60466175, 100000 + 60466176, 100000000};
+  std::set<std::string> seen;
+  for (int u : users) {
+    std::string name = mkdata::UserName(u);
+    EXPECT_TRUE(seen.insert(name).second) << u << " gives " << name << " twice";
+    EXPECT_LE(name.size(), 6u) << u;
+    EXPECT_EQ(UserNameFromIndexFile("MC" + name + "_01"), name) << u;
+  }
 }
 
 }  // namespace

@@ -54,9 +54,8 @@ class Random {
     return z ^ (z >> 31);
   }
   int Below(int n) { return static_cast<int>(Next() % static_cast<uint64_t>(n)); }
-  template <typename T, size_t N>
-  const T& Pick(const T (&items)[N]) {
-    return items[Below(static_cast<int>(N))];
+  const std::string& Pick(const std::vector<std::string>& items) {
+    return items[static_cast<size_t>(Below(static_cast<int>(items.size())))];
   }
 
  private:
@@ -78,7 +77,41 @@ const char* const kNotes[] = {
     "",           "配線図 第２版",
 };
 
+// The made-up texts in CP932, converted once: a conversion per record would cost more than writing the
+// record.
+struct Texts {
+  std::vector<std::string> groups, users, parts, notes;
+};
+
+const Texts& CachedTexts() {
+  static const Texts texts = [] {
+    auto convert = [](const auto& utf8) {
+      std::vector<std::string> out;
+      for (const char* text : utf8) out.push_back(Cp932(text));
+      return out;
+    };
+    return Texts{convert(kGroupNames), convert(kUserNames), convert(kPartPrefixes), convert(kNotes)};
+  }();
+  return texts;
+}
+
 }  // namespace
+
+std::string UserName(int u) {
+  const Texts& texts = CachedTexts();
+  if (u < static_cast<int>(texts.users.size())) return texts.users[static_cast<size_t>(u)];
+  if (u < 100000) return "U" + std::to_string(u);
+  constexpr int kDigits = 5;
+  constexpr int kBlock = 36 * 36 * 36 * 36 * 36;
+  int rest = u - 100000;
+  std::string name(1 + kDigits, ' ');
+  name[0] = static_cast<char>('V' + rest / kBlock);
+  rest %= kBlock;
+  for (int i = kDigits; i >= 1; --i, rest /= 36) {
+    name[static_cast<size_t>(i)] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ"[rest % 36];
+  }
+  return name;
+}
 
 std::string EncodeRecord(const Record& record) {
   std::string out(kRecordSize, '\0');
@@ -142,10 +175,11 @@ void RemoveTree(std::string_view path) {
 
 std::optional<Summary> Generate(std::string_view folder, const Options& options) {
   Random random(options.seed);
+  const Texts& texts = CachedTexts();
   Summary summary;
   if (!MakeDirectories(folder)) return std::nullopt;
   for (int g = 0; g < options.groups; ++g) {
-    std::string group = Cp932(kGroupNames[g % std::size(kGroupNames)]);
+    std::string group = texts.groups[static_cast<size_t>(g) % texts.groups.size()];
     if (g >= static_cast<int>(std::size(kGroupNames)))
       group += std::to_string(g / std::size(kGroupNames) + 1);
     std::string groupDir = JoinPath(folder, group);
@@ -153,8 +187,7 @@ std::optional<Summary> Generate(std::string_view folder, const Options& options)
     if (!MakeDirectories(indexDir)) return std::nullopt;
     ++summary.groups;
     for (int u = 0; u < options.usersPerGroup; ++u) {
-      std::string user = Cp932(kUserNames[u % std::size(kUserNames)]);
-      if (u >= static_cast<int>(std::size(kUserNames))) user = "U" + std::to_string(u % 100000);
+      std::string user = UserName(u);
       std::string indexName = "MC" + user + (u % 3 == 1 ? "_01" : "");
       std::vector<std::string> records;
       records.reserve(static_cast<size_t>(options.drawingsPerUser));
@@ -163,7 +196,7 @@ std::optional<Summary> Generate(std::string_view folder, const Options& options)
         char number[16];
         std::snprintf(number, sizeof number, "%06d", (u * options.drawingsPerUser + d) % 1000000);
         record.fileNumber = number;
-        record.pn = Cp932(random.Pick(kPartPrefixes)) + "-" + std::to_string(1000 + random.Below(9000));
+        record.pn = random.Pick(texts.parts) + "-" + std::to_string(1000 + random.Below(9000));
         record.fn = random.Below(4) == 0 ? "" : std::to_string(random.Below(20) + 1);
         if (record.fn.size() == 1) record.fn = "0" + record.fn;
         // Now and then a deleted record, which the program leaves out.
@@ -173,7 +206,7 @@ std::optional<Summary> Generate(std::string_view folder, const Options& options)
         ++summary.drawings;
         if (options.indexOnly) continue;
         std::string drawingPath = JoinPath(JoinPath(groupDir, user), "Mc" + record.fileNumber + ".1@@");
-        std::string note = Cp932(random.Pick(kNotes));
+        const std::string& note = random.Pick(texts.notes);
         if (!WriteFile(drawingPath, DrawingFileBytes(note, 256 + static_cast<size_t>(random.Below(256))))) {
           return std::nullopt;
         }

@@ -59,6 +59,12 @@ struct Summary {
   long long drawings = 0;
 };
 
+// The user of index file `u` (from 0) of a made-up group: a few made-up names first, then "U" and the number
+// while that fits the six bytes an index file name gives its user, then a letter from "V" on and five base-36
+// digits. Every user of a group has a name of its own, so no index file overwrites another however many there
+// are.
+std::string UserName(int u);
+
 // Fills `folder` with groups, users and drawings made up from `options.seed`: the same options always give
 // the same bytes, names and times.
 std::optional<Summary> Generate(std::string_view folder, const Options& options);

@@ -80,11 +80,17 @@ class Win32File final : public File {
     while (done < size) {
       DWORD chunk = static_cast<DWORD>(size - done > 0x40000000 ? 0x40000000 : size - done);
       DWORD got = 0;
-      if (!ReadFile(h_.get(), out + done, chunk, &got, nullptr) || got == 0) break;
+      if (!ReadFile(h_.get(), out + done, chunk, &got, nullptr)) {
+        failed_ = true;
+        break;
+      }
+      if (got == 0) break;
       done += got;
     }
     return done;
   }
+
+  bool Failed() const override { return failed_; }
 
   std::optional<DosDateTime> LastWriteTime() override {
     FILETIME written;
@@ -99,6 +105,7 @@ class Win32File final : public File {
 
  private:
   FileHandle h_;
+  bool failed_ = false;
 };
 
 }  // namespace
@@ -148,8 +155,10 @@ bool Win32FileSystem::CanList(std::string_view path) {
 std::unique_ptr<File> Win32FileSystem::OpenRead(std::string_view path) {
   if (Unusable(path)) return nullptr;
   std::wstring wide = WidePath(path);
-  FileHandle h(CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  // Shared for deleting too: the CAD system may rename or delete a drawing while we read it, and must not be
+  // told the file is in use.
+  FileHandle h(CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (h.get() == INVALID_HANDLE_VALUE) return nullptr;
   // Names such as CON, NUL or COM1 open devices, and a pipe can block: only files on a disk are read.
   if (GetFileType(h.get()) != FILE_TYPE_DISK) return nullptr;
