@@ -303,16 +303,10 @@ ChildWindow* Win32Application::Child(int id) const {
 }
 
 ChildWindow* Win32Application::ChildOf(HWND hwnd) const {
+  // Every child window has its own id, a radio group's buttons too (they stand for the group's control).
   if (hwnd == nullptr) return nullptr;
   ChildWindow* child = Child(GetDlgCtrlID(hwnd));
-  if (child != nullptr && child->hwnd == hwnd) return child;
-  // A radio group's buttons stand for the group.
-  HWND parent = GetParent(hwnd);
-  for (auto& [id, c] : children_) {
-    if (c->hwnd == hwnd) return c;
-  }
-  (void)parent;
-  return nullptr;
+  return child != nullptr && child->hwnd == hwnd ? child : nullptr;
 }
 
 Win32Form* Win32Application::FormOf(HWND hwnd) const {
@@ -378,10 +372,10 @@ HMENU Win32Application::BuildMenu(const TMenu& menu, bool bar) {
   return root;
 }
 
-void Win32Application::SetMenuItemHandle(TMenuItem& item, HMENU menu) {
+void Win32Application::ShowChecked(TMenuItem& item) {
+  // Items of a menu not built yet get their mark when it is built.
   auto found = menuHandles_.find(&item);
   if (found == menuHandles_.end()) return;
-  (void)menu;
   CheckMenuItem(found->second.first, static_cast<UINT>(found->second.second),
                 MF_BYCOMMAND | (item.Checked() ? MF_CHECKED : MF_UNCHECKED));
 }
@@ -456,7 +450,6 @@ Win32Form::~Win32Form() {
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
     DestroyWindow(hwnd_);
   }
-  if (menuBar_ != nullptr && !IsMenu(menuBar_)) menuBar_ = nullptr;
 }
 
 Rect Win32Form::Bounds() const {

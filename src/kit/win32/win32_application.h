@@ -179,7 +179,8 @@ class Win32Application final : public Application, public StateView, public Scri
   void ForgetForm(Win32Form& form);
   int MenuCommandId(TMenuItem& item);
   TMenuItem* MenuItemOf(int id) const;
-  void SetMenuItemHandle(TMenuItem& item, HMENU menu);
+  // Shows an item's check mark as it now is.
+  void ShowChecked(TMenuItem& item);
   HMENU BuildMenu(const TMenu& menu, bool bar);
   void RegisterTimer(UINT_PTR id, TTimer* timer);
   // Whether input comes from a script: a pop-up menu is then not tracked (its modal loop would wait for a

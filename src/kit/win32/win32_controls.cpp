@@ -177,7 +177,7 @@ class RadioGroupWindow final : public Peer<RadioGroupPeer> {
 class MenuItemWindow final : public MenuItemPeer {
  public:
   MenuItemWindow(Win32Application& app, TMenuItem& item) : app_(app), item_(item) {}
-  void SetChecked(bool) override { app_.SetMenuItemHandle(item_, nullptr); }
+  void SetChecked(bool) override { app_.ShowChecked(item_); }
 
  private:
   Win32Application& app_;
@@ -648,8 +648,7 @@ std::unique_ptr<TimerPeer> Win32Application::CreatePeer(TTimer& timer) {
 
 namespace {
 
-ChildWindow* WindowOf(Win32Application& app, TControl& control, HWND hint = nullptr) {
-  (void)hint;
+ChildWindow* WindowOf(Win32Application& app, TControl& control) {
   for (HWND child = GetWindow(static_cast<Win32Form&>(control.Owner().Peer()).Handle(), GW_CHILD);
        child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
     ChildWindow* c = app.ChildOf(child);
