@@ -1,18 +1,19 @@
 // TForm1: the main window's behaviour.
 #include "app/main_form.h"
 
-#include <exception>
+#include <span>
 #include <utility>
 
-#include "base/messages.h"
+#include "app/menus.h"
 #include "base/cp932.h"
+#include "base/messages.h"
 #include "base/path.h"
 #include "export/copy.h"
+#include "forms/info_windows.h"
+#include "forms/progress_window.h"
 #include "reader/folder_scan.h"
 #include "reader/index_reader.h"
 #include "view/rows.h"
-#include "forms/info_windows.h"
-#include "forms/progress_window.h"
 
 namespace tovir {
 
@@ -20,17 +21,6 @@ namespace {
 
 using Order = StringList::Order;
 using Selection = kit::TListBox::Selection;
-
-kit::TForm::Design Form1Design() {
-  kit::TForm::Design d;
-  d.name = "Form1";
-  d.caption = std::string(msg::kMainCaption);
-  d.width = 537;
-  d.height = 475;
-  d.mainWindow = true;
-  d.centerOnScreen = true;
-  return d;
-}
 
 // Whether the intake takes a path: at least 7 bytes, the last 6 of them "MCADAM" in any letter case. Nothing
 // else is tested: not that it exists, not that it is a directory.
@@ -53,26 +43,59 @@ std::string_view FirstCharacter(std::string_view path) {
 }  // namespace
 
 TForm1::TForm1(kit::Application& app, fs::FileSystem& fs, const std::vector<std::string>& args)
-    : kit::TForm(app, Form1Design()),
+    : kit::TForm(app, Design(), true),
+      Bevel1(*this, "Bevel1"),
+      Label8(*this, "Label8"),
       Edit8(*this, "Edit8"),
+      Label1(*this, "Label1"),
       ListBox1(*this, "ListBox1", Order::kSorted, Selection::kSingle),
+      Label2(*this, "Label2"),
       ListBox8(*this, "ListBox8", Order::kSorted, Selection::kSingle),
       RadioGroup1(*this, "RadioGroup1", {std::string(msg::kRadioShort), std::string(msg::kRadioAll)}, 0),
+      Label11(*this, "Label11"),
       Edit10(*this, "Edit10"),
-      Label3(*this, "Label3", msg::kLabelUser),
-      Label4(*this, "Label4", msg::kLabelDrawing),
-      Label6(*this, "Label6", msg::kLabelUpdated),
-      Label7(*this, "Label7", msg::kLabelNote),
+      BitBtn1(*this, "BitBtn1"),
+      Label5(*this, "Label5"),
+      Label3(*this, "Label3"),
+      Label4(*this, "Label4"),
+      Label6(*this, "Label6"),
+      Label7(*this, "Label7"),
       Label12(*this, "Label12"),
       ListBox13(*this, "ListBox13", Order::kAdded, Selection::kExtended),
-      StatusBar1(*this, "StatusBar1"),
       ProgressBar1(*this, "ProgressBar1"),
-      htuki(*this, "htuki", true),
-      hnasi(*this, "hnasi", false),
+      StatusBar1(*this, "StatusBar1"),
+      MainMenu1(*this, "MainMenu1", kit::TMenu::Kind::kMainMenu),
+      PopupMenu1(*this, "PopupMenu1", kit::TMenu::Kind::kPopupMenu),
+      htuki(BuildMenus()),
+      hnasi(*MainMenu1.Find("hnasi")),
       app_(app),
       fs_(fs) {
-  ProgressBar1.SetVisible(false);
+  Menu = &MainMenu1;
+  ListBox13.PopupMenu = &PopupMenu1;
+  OnCloseQuery = [this](bool& canClose) { FormCloseQuery(canClose); };
+  OnDropFiles = [this](const std::vector<std::string>& names) {
+    if (!names.empty()) WMDropFiles(names[0]);
+  };
+  ListBox1.OnClick = [this] { ListBox1Click(); };
+  RadioGroup1.OnClick = [this] { RadioGroup1Click(); };
+  ListBox13.OnMouseDown = [this](kit::MouseButton button, kit::ShiftState shift, int x, int y) {
+    ListBox13MouseDown(button, shift, x, y);
+  };
+  BitBtn1.OnClick = [this] { BitBtn1Click(); };
   FormCreate(args);
+}
+
+kit::TMenuItem& TForm1::BuildMenus() {
+  // Runs while the window is being constructed: the two menus exist, the rest of the members may not yet.
+  auto fill = [this](kit::TMenu& menu, std::span<const MenuEntry> entries) {
+    for (const MenuEntry& entry : entries) {
+      kit::TMenuItem& item = menu.Add(entry.name, entry.parent, entry.caption, entry.shortcut, entry.checked);
+      if (entry.handler != nullptr) item.OnClick = [this, handler = entry.handler] { (this->*handler)(); };
+    }
+  };
+  fill(MainMenu1, MainMenu());
+  fill(PopupMenu1, PopupMenu());
+  return *MainMenu1.Find("htuki");
 }
 
 void TForm1::AttachWindows(TForm2& form2, TForm4& form4, TForm5& form5) {
@@ -108,6 +131,7 @@ void TForm1::WMDropFiles(std::string_view firstItem) {
 }
 
 void TForm1::Intake(std::string_view path, bool dropped) {
+  problem_ = LoadProblem::kNone;
   StatusBar1.SetSimpleText("");
   Edit8.Clear();
   ListBox1.Clear();
@@ -116,6 +140,7 @@ void TForm1::Intake(std::string_view path, bool dropped) {
   Edit6.assign(CutAtNul(path));
   // A command-line argument longer than the path buffer is refused like any other path that is not a folder.
   if (Edit6.size() > kMaxPath || !IsDrawingDataFolder(Edit6)) {
+    problem_ = LoadProblem::kRefused;
     ReportError(msg::kMsgDropMcadam);
     return;
   }
@@ -138,6 +163,7 @@ bool TForm1::ScanGroups(std::string_view folder) {
 }
 
 void TForm1::LoadGroup(const std::string& indexDirectory) {
+  problem_ = LoadProblem::kNone;
   ScanIndexDirectory(indexDirectory);
   ReadIndexFiles();
   FillDrawingList();
@@ -159,7 +185,10 @@ void TForm1::ScanIndexDirectory(std::string_view indexDirectory) {
   Edit0.assign(CutAtNul(indexDirectory));
   bool listed = tovir::ScanIndexDirectory(fs_, Edit0, ListBox2, ListBox8.MutableItems());
   ListBox8.ItemsChanged();
-  if (!listed) ReportError(msg::kMsgNotVer3);
+  if (!listed) {
+    problem_ = LoadProblem::kNotVer3;
+    ReportError(msg::kMsgNotVer3);
+  }
 }
 
 void TForm1::ReadIndexFiles() {
@@ -203,25 +232,37 @@ void TForm1::FullDisplay() {
   ProgressBar1.SetVisible(true);
   progressTrace_.clear();
   reading_ = true;
-  std::string row;
-  for (size_t i = 0; i < n; ++i) {
-    int position = ProgressPosition(i, n);
-    ProgressBar1.SetPosition(position);
-    progressTrace_.push_back(position);
-    readingPass_ = static_cast<int>(i);
-    app_.ProcessMessages();
-    if (ReadCancelled != 0) {
-      app_.Beep();
-      break;
+  try {
+    std::string row;
+    for (size_t i = 0; i < n; ++i) {
+      int position = ProgressPosition(i, n);
+      ProgressBar1.SetPosition(position);
+      progressTrace_.push_back(position);
+      readingPass_ = static_cast<int>(i);
+      app_.ProcessMessages();
+      if (ReadCancelled != 0) {
+        app_.Beep();
+        break;
+      }
+      // A drop, a group click or a display change arrived, or the window is closing: they take over,
+      // silently.
+      if (!deferred_.empty() || app_.Terminated()) break;
+      FileInfo info = ReadFileInfo(i);
+      ListBox12.Add(info.updateDate);
+      ListBox9.Add(info.note);
+      BuildFullRow(row, ListBox3[i], ListBox4[i], info.updateDate, info.note);
+      ListBox13.Add(row);
     }
-    // A drop, a group click or a display change arrived, or the window is closing: they take over, silently.
-    if (!deferred_.empty() || app_.Terminated()) break;
-    FileInfo info = ReadFileInfo(i);
-    ListBox12.Add(info.updateDate);
-    ListBox9.Add(info.note);
-    BuildFullRow(row, ListBox3[i], ListBox4[i], info.updateDate, info.note);
-    ListBox13.Add(row);
+  } catch (...) {
+    // The reading failed half-way (the file layer threw, memory ran out): the window must not stay in the
+    // reading state, or every later drop and click would wait for a reading that never ends.
+    EndReading();
+    throw;
   }
+  EndReading();
+}
+
+void TForm1::EndReading() {
   readingPass_ = -1;
   reading_ = false;
   StatusBar1.SetVisible(true);
@@ -243,11 +284,7 @@ void TForm1::RunDeferred() {
   while (!deferred_.empty() && !app_.Terminated()) {
     auto action = std::move(deferred_.front());
     deferred_.pop_front();
-    try {
-      action();
-    } catch (const std::exception& e) {
-      app_.ReportException(e.what());
-    }
+    kit::Deliver(app_, action);
   }
   deferred_.clear();
   runningDeferred_ = false;
@@ -288,7 +325,8 @@ void TForm1::RadioGroup1Click() {
   ListBox1Click();
 }
 
-void TForm1::ListBox13MouseDown() {
+void TForm1::ListBox13MouseDown(kit::MouseButton, kit::ShiftState, int, int) {
+  // Whatever the button: the row is the list's focus row, which only a left press moves.
   const size_t rows = ListBox13.Count();
   if (rows == 0) return;
   int focus = ListBox13.ItemIndex();

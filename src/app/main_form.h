@@ -26,19 +26,26 @@ class TForm1 : public kit::TForm {
   static constexpr size_t kMaxPath = 259;
   static constexpr size_t kMaxDroppedName = 254;
 
-  // Creates the window and runs FormCreate, which takes args[0], if there is one, as a drawing-data folder.
+  // What went wrong in the last intake or group load, for callers that need more than the status line.
+  enum class LoadProblem { kNone, kRefused, kNotVer3 };
+
+  // The window's design: its frame and every control's layout.
+  static const kit::FormLayout& Design();
+
+  // Creates the window, wires its controls' events to the handlers below and runs FormCreate, which takes
+  // args[0], if there is one, as a drawing-data folder.
   TForm1(kit::Application& app, fs::FileSystem& fs, const std::vector<std::string>& args);
   // The windows created after this one.
   void AttachWindows(TForm2& form2, TForm4& form4, TForm5& form5);
 
   // Event handlers.
   void FormCreate(const std::vector<std::string>& args);
-  void FormCloseQuery(bool& canClose) override;
+  void FormCloseQuery(bool& canClose);
   void Exit1Click();
   void WMDropFiles(std::string_view firstItem);
   void ListBox1Click();
   void RadioGroup1Click();
-  void ListBox13MouseDown();
+  void ListBox13MouseDown(kit::MouseButton button, kit::ShiftState shift, int x, int y);
   void BitBtn1Click();
   void Copy1Click();
   void Copy2Click();
@@ -66,45 +73,60 @@ class TForm1 : public kit::TForm {
   int GetSearchRow() const { return SearchRow; }
   int GetSearchHit() const { return SearchHit; }
   int GetReadCancelled() const { return ReadCancelled; }
+  LoadProblem LastProblem() const { return problem_; }
   // Every position the last full display set on the progress bar, in order.
   const std::vector<int>& ProgressTrace() const { return progressTrace_; }
   // The pass of the running full display (the drawing being read, from 0), or -1 when none runs.
   int ReadingPass() const { return readingPass_; }
 
-  // Controls shown in the window.
+  // Controls shown in the window, in the order they are created.
+  kit::TBevel Bevel1;
+  kit::TLabel Label8;
   kit::TEdit Edit8;
+  kit::TLabel Label1;
   kit::TListBox ListBox1;
+  kit::TLabel Label2;
   kit::TListBox ListBox8;
   kit::TRadioGroup RadioGroup1;
+  kit::TLabel Label11;
   kit::TEdit Edit10;
+  kit::TButton BitBtn1;
+  kit::TLabel Label5;
   kit::TLabel Label3;
   kit::TLabel Label4;
   kit::TLabel Label6;
   kit::TLabel Label7;
   kit::TLabel Label12;
   kit::TListBox ListBox13;
-  kit::TStatusBar StatusBar1;
   kit::TProgressBar ProgressBar1;
-  kit::TMenuItem htuki;
-  kit::TMenuItem hnasi;
+  kit::TStatusBar StatusBar1;
+  kit::TMenu MainMenu1;
+  kit::TMenu PopupMenu1;
+  kit::TMenuItem& htuki;
+  kit::TMenuItem& hnasi;
 
-  // Hidden lists and edits: the drawing table, the per-row texts, paths and the copy buffer.
-  StringList ListBox2{StringList::Order::kSorted};
-  StringList ListBox3;
-  StringList ListBox4;
-  StringList ListBox5;
-  StringList ListBox9;
-  StringList ListBox12;
-  std::string Edit0;
-  std::string Edit6;
-  std::string Edit7;
+  // Hidden lists and edits, never shown.
+  StringList ListBox2{StringList::Order::kSorted};  // the shown group's index file names ("MC..."), sorted
+  StringList ListBox3;   // per drawing: its user, from the name of the index file that holds it
+  StringList ListBox4;   // per drawing: its name "PN,FN", padded with blanks
+  StringList ListBox5;   // per drawing: the name of its drawing file in the user's folder
+  StringList ListBox9;   // per row: the drawing's note (full display; empty in the short one)
+  StringList ListBox12;  // per row: the drawing's update date and time (full display; empty in the short one)
+  std::string Edit0;     // the shown group's index directory
+  std::string Edit6;     // the drawing-data folder exactly as it was dropped or given
+  std::string Edit7;     // the copy commands' text, empty between commands
 
  private:
+  // Fills both menus from the menu table, wires their items to the handlers and returns htuki.
+  kit::TMenuItem& BuildMenus();
   void Intake(std::string_view path, bool dropped);
   // Every list but the group list, in the order a load empties them.
   void ClearGroupLists();
   void LoadGroup(const std::string& indexDirectory);
   void FullDisplay();
+  // However the full display's reading ends: the reading state, both bars and the progress window back as
+  // they were, then whatever input waited.
+  void EndReading();
   void ReportError(std::string_view message);
   void Copy(bool tabSeparated, bool selectedOnly);
 
@@ -124,6 +146,7 @@ class TForm1 : public kit::TForm {
   int SearchRow = 0;
   int SearchHit = 0;
   int ReadCancelled = 0;
+  LoadProblem problem_ = LoadProblem::kNone;
 
   bool reading_ = false;
   int readingPass_ = -1;

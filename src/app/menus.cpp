@@ -3,7 +3,6 @@
 
 #include "app/main_form.h"
 #include "base/messages.h"
-#include "base/cp932.h"
 
 namespace tovir {
 
@@ -18,7 +17,7 @@ const MenuEntry kMainMenu[] = {
     {"Copy3", "Edit5", msg::kMenuCopy3, "", &TForm1::Copy3Click},
     {"Copy4", "Edit5", msg::kMenuCopy4, "", &TForm1::Copy4Click},
     {"N1", "", msg::kMenuOptions, "", nullptr},
-    {"htuki", "N1", msg::kMenuHeadingOn, "", &TForm1::htukiClick},
+    {"htuki", "N1", msg::kMenuHeadingOn, "", &TForm1::htukiClick, true},
     {"hnasi", "N1", msg::kMenuHeadingOff, "", &TForm1::hnasiClick},
     {"Help1", "", msg::kMenuHelp, "", nullptr},
     {"K1", "Help1", msg::kMenuUsage, "", &TForm1::K1Click},
@@ -39,22 +38,6 @@ std::span<const MenuEntry> MainMenu() {
 }
 std::span<const MenuEntry> PopupMenu() {
   return kPopupMenu;
-}
-
-const MenuEntry* FindMenuItem(std::string_view name) {
-  for (auto menu : {MainMenu(), PopupMenu()}) {
-    for (const MenuEntry& entry : menu) {
-      if (entry.name == name) return &entry;
-    }
-  }
-  return nullptr;
-}
-
-const MenuEntry* FindShortcut(std::string_view shortcut) {
-  for (const MenuEntry& entry : MainMenu()) {
-    if (!entry.shortcut.empty() && EqualsNoCase(entry.shortcut, shortcut)) return &entry;
-  }
-  return nullptr;
 }
 
 }  // namespace tovir

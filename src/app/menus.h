@@ -1,5 +1,5 @@
-// The menus of the main window, with their captions, shortcuts and handlers: the one table every backend
-// reads.
+// The menus of the main window, with their captions, shortcuts and handlers: the table the main window builds
+// its menu bar and the drawing list's pop-up menu from.
 #pragma once
 
 #include <span>
@@ -15,14 +15,12 @@ struct MenuEntry {
   std::string_view caption;   // CP932; "&" marks the access key
   std::string_view shortcut;  // "Ctrl+C" or ""
   void (TForm1::*handler)();  // nullptr for a menu that only opens
+  bool checked = false;       // the check mark at start
 };
 
+// MainMenu1, the menu bar.
 std::span<const MenuEntry> MainMenu();
 // PopupMenu1, the drawing list's pop-up menu.
 std::span<const MenuEntry> PopupMenu();
-// The item of either menu with this name, or nullptr.
-const MenuEntry* FindMenuItem(std::string_view name);
-// The main menu item a shortcut runs ("Ctrl+C"; letters in any case), or nullptr.
-const MenuEntry* FindShortcut(std::string_view shortcut);
 
 }  // namespace tovir

@@ -12,6 +12,8 @@ Program::Program(kit::Application& app, fs::FileSystem& fs, const std::vector<st
   form4_ = std::make_unique<TForm4>(app);
   form2_ = std::make_unique<TForm2>(app);
   form1_->AttachWindows(*form2_, *form4_, *form5_);
+  // The message loop starts by showing the main window.
+  form1_->Show();
 }
 
 }  // namespace tovir

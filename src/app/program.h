@@ -6,16 +6,17 @@
 #include <vector>
 
 #include "app/main_form.h"
-#include "fs/file_system.h"
-#include "kit/application.h"
 #include "forms/info_windows.h"
 #include "forms/progress_window.h"
+#include "fs/file_system.h"
+#include "kit/application.h"
 
 namespace tovir {
 
 class Program {
  public:
-  // Sets the title, then creates Form1 (whose creation takes args[0] as a folder), Form5, Form4 and Form2.
+  // Sets the title, creates Form1 (whose creation takes args[0] as a folder), Form5, Form4 and Form2, and
+  // shows the main window.
   Program(kit::Application& app, fs::FileSystem& fs, const std::vector<std::string>& args);
 
   TForm1& Form1() { return *form1_; }

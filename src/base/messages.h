@@ -100,4 +100,13 @@ inline constexpr std::string_view kVersionDate = "2002.04.21";
 // Ok  (TForm5 BitBtn1)
 inline constexpr std::string_view kVersionOk = "Ok";
 
+// ＭＳ ゴシック  (the fixed-pitch font the drawing list's columns rely on)
+inline constexpr std::string_view kFontGothic =
+    "\x82l\x82r \x83S\x83V\x83"
+    "b\x83N";
+// ＭＳ Ｐゴシック  (the windows' proportional font)
+inline constexpr std::string_view kFontPGothic =
+    "\x82l\x82r \x82o\x83S\x83V\x83"
+    "b\x83N";
+
 }  // namespace tovir::msg

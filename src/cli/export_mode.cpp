@@ -3,10 +3,9 @@
 
 #include <cstdio>
 
-#include "app/menus.h"
-#include "base/messages.h"
 #include "app/program.h"
 #include "base/cp932.h"
+#include "base/messages.h"
 #include "kit/headless/headless_application.h"
 
 namespace tovir::cli {
@@ -30,7 +29,8 @@ int RunExport(const ExportOptions& options, fs::FileSystem& fs, const Sink& out,
   TForm1& form = program.Form1();
   auto message = [&](std::string_view cp932) { err(Encode(cp932, options.encoding) + "\n"); };
 
-  if (form.StatusBar1.SimpleText() == msg::kMsgDropMcadam) {
+  kit::UserInput& input = app;
+  if (form.LastProblem() == TForm1::LoadProblem::kRefused) {
     message(msg::kMsgDropMcadam);
     return 2;
   }
@@ -55,15 +55,9 @@ int RunExport(const ExportOptions& options, fs::FileSystem& fs, const Sink& out,
       DrawProgress(err, form.ProgressBar1.Position());
     });
   }
-  auto click = [&](size_t group) {
-    form.ListBox1.SetItemIndex(static_cast<int>(group));
-    form.ListBox1Click();
-  };
+  auto click = [&](size_t group) { input.PressRow(form.ListBox1, group); };
   if (!options.allGroups && !groups.empty()) click(groups[0]);
-  if (options.full) {
-    form.RadioGroup1.SetItemIndex(1);
-    form.RadioGroup1Click();
-  }
+  if (options.full) input.PickRadioItem(form.RadioGroup1, 1);
 
   int status = 0;
   auto copy = [&](bool heading, std::string_view group) {
@@ -71,14 +65,14 @@ int RunExport(const ExportOptions& options, fs::FileSystem& fs, const Sink& out,
       err("\r" + std::string(34, ' ') + "\r");
       drawing = false;
     }
-    if (form.StatusBar1.SimpleText() == msg::kMsgNotVer3) {
+    if (form.LastProblem() == TForm1::LoadProblem::kNotVer3) {
       std::string text = options.allGroups ? std::string(group) + ": " : std::string();
       message(text + std::string(msg::kMsgNotVer3));
       status = 1;
     }
-    (form.*FindMenuItem(heading ? "htuki" : "hnasi")->handler)();
+    input.ChooseMenuItem(heading ? form.htuki : form.hnasi);
     app.ResetClipboard();
-    (form.*FindMenuItem(options.tab ? "Copy3" : "Copy1")->handler)();
+    input.ChooseMenuItem(*form.MainMenu1.Find(options.tab ? "Copy3" : "Copy1"));
     if (app.Clipboard()) out(Encode(*app.Clipboard(), options.encoding));
   };
 

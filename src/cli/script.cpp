@@ -4,16 +4,16 @@
 #include <charconv>
 #include <exception>
 
-#include "app/menus.h"
+#include "base/cp932.h"
 #include "base/encoding.h"
+#include "cli/dump.h"
 
 namespace tovir::cli {
 
 namespace {
 
 using Kind = Command::Kind;
-using Button = kit::HeadlessListBox::Button;
-using Keys = kit::HeadlessListBox::Keys;
+using Button = kit::MouseButton;
 
 bool ParseNumber(std::string_view text, long long& out) {
   if (text.empty() || text.size() > 12) return false;
@@ -65,107 +65,8 @@ std::vector<std::string_view> Words(std::string_view text) {
   return words;
 }
 
-void AppendJsonString(std::string& out, std::string_view cp932, bool hex) {
-  static constexpr char kHex[] = "0123456789abcdef";
-  out += '"';
-  if (hex) {
-    for (unsigned char c : cp932) {
-      out += kHex[c >> 4];
-      out += kHex[c & 15];
-    }
-  } else {
-    for (unsigned char c : Cp932ToUtf8(cp932)) {
-      if (c == '"' || c == '\\') {
-        out += '\\';
-        out += static_cast<char>(c);
-      } else if (c < 0x20) {
-        out += "\\u00";
-        out += kHex[c >> 4];
-        out += kHex[c & 15];
-      } else {
-        out += static_cast<char>(c);
-      }
-    }
-  }
-  out += '"';
-}
-
-class Json {
- public:
-  explicit Json(bool hex) : hex_(hex), out_("{") {}
-  void Key(std::string_view key) {
-    if (out_.size() > 1 && out_.back() != '{') out_ += ',';
-    out_ += '"';
-    out_.append(key);
-    out_ += "\":";
-  }
-  void Text(std::string_view key, std::string_view cp932) {
-    Key(key);
-    AppendJsonString(out_, cp932, hex_);
-  }
-  void Number(std::string_view key, long long value) {
-    Key(key);
-    out_ += std::to_string(value);
-  }
-  void Bool(std::string_view key, bool value) {
-    Key(key);
-    out_ += value ? "true" : "false";
-  }
-  void List(std::string_view key, const StringList& list) {
-    Key(key);
-    out_ += '[';
-    for (size_t i = 0; i < list.Count(); ++i) {
-      if (i > 0) out_ += ',';
-      AppendJsonString(out_, list[i], hex_);
-    }
-    out_ += ']';
-  }
-  template <typename Ints>
-  void Numbers(std::string_view key, const Ints& values) {
-    Key(key);
-    out_ += '[';
-    bool first = true;
-    for (auto v : values) {
-      if (!first) out_ += ',';
-      first = false;
-      out_ += std::to_string(v);
-    }
-    out_ += ']';
-  }
-  void Null(std::string_view key) {
-    Key(key);
-    out_ += "null";
-  }
-  void Open(std::string_view key) {
-    Key(key);
-    out_ += '{';
-  }
-  void Close() { out_ += '}'; }
-  std::string Take() {
-    out_ += '}';
-    return std::move(out_);
-  }
-
- private:
-  bool hex_;
-  std::string out_;
-};
-
-void FormFields(Json& json, std::string_view key, kit::TForm& form, bool withAnimation, int animationStep) {
-  json.Open(key);
-  json.Bool("Visible", form.Visible());
-  json.Number("Left", form.Left());
-  json.Number("Top", form.Top());
-  if (withAnimation) {
-    json.Number("AnimationStep", animationStep);
-    json.Number("Shows", dynamic_cast<kit::HeadlessForm&>(form.Peer()).Shows());
-  }
-  json.Close();
-}
-
-void RunMenuItem(TForm1& form, std::string_view name) {
-  const MenuEntry* entry = FindMenuItem(name);
-  if (entry != nullptr && entry->handler != nullptr) (form.*entry->handler)();
+bool IsWindowName(std::string_view name) {
+  return name == "Form1" || name == "Form2" || name == "Form4" || name == "Form5";
 }
 
 }  // namespace
@@ -226,7 +127,8 @@ std::optional<Command> ParseCommand(std::string_view line, int lineNumber, std::
         c.button = a == "left" ? Button::kLeft : a == "right" ? Button::kRight : Button::kMiddle;
         button = true;
       } else if (!keys && (a == "shift" || a == "ctrl")) {
-        c.keys = a == "shift" ? Keys::kShift : Keys::kCtrl;
+        c.shift.shift = a == "shift";
+        c.shift.ctrl = a == "ctrl";
         keys = true;
       } else {
         error = "'press' does not know '" + std::string(a) + "'";
@@ -244,22 +146,42 @@ std::optional<Command> ParseCommand(std::string_view line, int lineNumber, std::
     }
   } else if (word == "key") {
     c.kind = Kind::kKey;
-    if (args.size() != 1 || FindShortcut(args[0]) == nullptr) {
-      error = "'key' knows ctrl+c";
+    if (args.size() == 1 && EqualsNoCase(args[0], "ctrl+c")) {
+      c.text = "Ctrl+C";
+    } else if (args.size() == 1 && EqualsNoCase(args[0], "esc")) {
+      c.text = "Esc";
+    } else {
+      error = "'key' knows ctrl+c and esc";
       return std::nullopt;
     }
-    c.text = std::string(args[0]);
   } else if (word == "heading") {
     if (args.size() != 1 || (args[0] != "on" && args[0] != "off")) {
       error = "'heading' needs on or off";
       return std::nullopt;
     }
     c.kind = args[0] == "on" ? Kind::kHeadingOn : Kind::kHeadingOff;
-  } else if (word == "usage" || word == "version" || word == "cancel" || word == "exit" || word == "dump") {
+  } else if (word == "focus" || word == "close") {
+    c.kind = word == "focus" ? Kind::kFocus : Kind::kClose;
+    if (args.size() != 1 || !IsWindowName(args[0])) {
+      error = "'" + std::string(word) + "' needs a window: Form1, Form2, Form4 or Form5";
+      return std::nullopt;
+    }
+    c.text = std::string(args[0]);
+  } else if (word == "click") {
+    c.kind = Kind::kClick;
+    size_t dot = args.size() == 1 ? args[0].find('.') : std::string_view::npos;
+    if (dot == std::string_view::npos || !IsWindowName(args[0].substr(0, dot))) {
+      error = "'click' needs a window's button, such as Form5.BitBtn1";
+      return std::nullopt;
+    }
+    c.text = std::string(args[0]);
+  } else if (word == "usage" || word == "version" || word == "cancel" || word == "exit" || word == "dump" ||
+             word == "layout") {
     c.kind = word == "usage"     ? Kind::kUsage
              : word == "version" ? Kind::kVersion
              : word == "cancel"  ? Kind::kCancel
              : word == "exit"    ? Kind::kExit
+             : word == "layout"  ? Kind::kLayout
                                  : Kind::kDump;
     if (!noArgument()) return std::nullopt;
   } else if (word == "tick") {
@@ -284,53 +206,6 @@ std::optional<Command> ParseCommand(std::string_view line, int lineNumber, std::
     return std::nullopt;
   }
   return c;
-}
-
-std::string DumpState(Program& program, kit::HeadlessApplication& app, bool hex) {
-  TForm1& f = program.Form1();
-  Json json(hex);
-  json.List("ListBox1", f.ListBox1.Items());
-  json.List("ListBox2", f.ListBox2);
-  json.List("ListBox3", f.ListBox3);
-  json.List("ListBox4", f.ListBox4);
-  json.List("ListBox5", f.ListBox5);
-  json.List("ListBox8", f.ListBox8.Items());
-  json.List("ListBox9", f.ListBox9);
-  json.List("ListBox12", f.ListBox12);
-  json.List("ListBox13", f.ListBox13.Items());
-  json.Number("ListBox1Selected", f.ListBox1.ItemIndex());
-  json.Numbers("ListBox13Selected", dynamic_cast<kit::HeadlessListBox&>(f.ListBox13.Peer()).SelectedRows());
-  json.Number("ListBox13ItemIndex", f.ListBox13.ItemIndex());
-  json.Text("Edit0", f.Edit0);
-  json.Text("Edit6", f.Edit6);
-  json.Text("Edit7", f.Edit7);
-  json.Text("Edit8", f.Edit8.Text());
-  json.Text("Edit10", f.Edit10.Text());
-  json.Text("Label12", f.Label12.Caption());
-  json.Text("StatusBar1", f.StatusBar1.SimpleText());
-  json.Text("CurrentGroup", f.GetCurrentGroup());
-  json.Bool("StatusBar1Visible", f.StatusBar1.Visible());
-  json.Bool("ProgressBar1Visible", f.ProgressBar1.Visible());
-  json.Bool("htuki", f.htuki.Checked());
-  json.Bool("hnasi", f.hnasi.Checked());
-  json.Number("ProgressBar1", f.ProgressBar1.Position());
-  json.Numbers("ProgressTrace", f.ProgressTrace());
-  json.Number("RadioGroup1", f.RadioGroup1.ItemIndex());
-  json.Number("ForceReload", f.GetForceReload());
-  json.Number("SearchRow", f.GetSearchRow());
-  json.Number("SearchHit", f.GetSearchHit());
-  json.Number("ReadCancelled", f.GetReadCancelled());
-  json.Number("Beeps", app.Beeps());
-  if (app.Clipboard()) {
-    json.Text("Clipboard", *app.Clipboard());
-  } else {
-    json.Null("Clipboard");
-  }
-  FormFields(json, "Form2", program.Form2(), true, program.Form2().AnimationStep);
-  FormFields(json, "Form4", program.Form4(), false, 0);
-  FormFields(json, "Form5", program.Form5(), false, 0);
-  json.Text("Focus", app.Focus());
-  return json.Take();
 }
 
 ScriptRunner::ScriptRunner(fs::FileSystem& fs, bool hex, Sink out, Sink err)
@@ -381,73 +256,67 @@ void ScriptRunner::Start(const std::vector<std::string>& args) {
   }
 }
 
-void ScriptRunner::Execute(const Command& command) {
-  // An exception that escapes a handler is reported and the program goes on, as the window toolkit would.
-  try {
-    Dispatch(command);
-  } catch (const std::exception& e) {
-    app_.ReportException(e.what());
-  }
+kit::TForm* ScriptRunner::FindForm(std::string_view name) {
+  if (name == "Form1") return &program_->Form1();
+  if (name == "Form2") return &program_->Form2();
+  if (name == "Form4") return &program_->Form4();
+  if (name == "Form5") return &program_->Form5();
+  return nullptr;
 }
 
-void ScriptRunner::Dispatch(const Command& c) {
+void ScriptRunner::Execute(const Command& c) {
   TForm1& form = program_->Form1();
+  auto menuItem = [&](kit::TMenu& menu, const std::string& name) {
+    if (kit::TMenuItem* item = menu.Find(name)) input_.ChooseMenuItem(*item);
+  };
   switch (c.kind) {
     case Kind::kStart:
       break;
     case Kind::kDrop:
-      form.WMDropFiles(c.text);
+      input_.DropFiles(form, {c.text});
       break;
     case Kind::kGroup:
-      app_.SetFocus(form.ListBox1);
+      // A click below the last group name only focuses the list.
       if (static_cast<size_t>(c.number) < form.ListBox1.Count()) {
-        form.ListBox1.SetItemIndex(static_cast<int>(c.number));
-        form.ListBox1Click();
+        input_.PressRow(form.ListBox1, static_cast<size_t>(c.number));
+      } else {
+        input_.Focus(form.ListBox1);
       }
       break;
     case Kind::kMode:
-      app_.SetFocus(form.RadioGroup1);
-      if (form.RadioGroup1.ItemIndex() != c.number) {
-        form.RadioGroup1.SetItemIndex(static_cast<int>(c.number));
-        form.RadioGroup1Click();
-      }
+      input_.PickRadioItem(form.RadioGroup1, static_cast<int>(c.number));
       break;
     case Kind::kPress:
-      // A left press focuses the list; right and middle presses leave the focus where it is.
-      if (c.button == Button::kLeft) app_.SetFocus(form.ListBox13);
-      dynamic_cast<kit::HeadlessListBox&>(form.ListBox13.Peer())
-          .Press(static_cast<size_t>(c.number), c.button, c.keys);
-      form.ListBox13MouseDown();
+      input_.PressRow(form.ListBox13, static_cast<size_t>(c.number), c.button, c.shift);
       break;
     case Kind::kSearch:
-      if (c.hasText) form.Edit10.SetText(c.text);
-      app_.SetFocusName("BitBtn1");
-      form.BitBtn1Click();
+      if (c.hasText) input_.TypeText(form.Edit10, c.text);
+      input_.ClickButton(form.BitBtn1);
       break;
     case Kind::kCopy:
-      RunMenuItem(form, "Copy" + std::to_string(c.number));
+      menuItem(form.MainMenu1, "Copy" + std::to_string(c.number));
       break;
     case Kind::kPopup:
-      RunMenuItem(form, "p" + std::to_string(c.number));
+      menuItem(form.PopupMenu1, "p" + std::to_string(c.number));
       break;
     case Kind::kKey:
-      if (const MenuEntry* entry = FindShortcut(c.text)) (form.*entry->handler)();
+      input_.PressKey(c.text);
       break;
     case Kind::kHeadingOn:
-      RunMenuItem(form, "htuki");
+      menuItem(form.MainMenu1, "htuki");
       break;
     case Kind::kHeadingOff:
-      RunMenuItem(form, "hnasi");
+      menuItem(form.MainMenu1, "hnasi");
       break;
     case Kind::kUsage:
-      RunMenuItem(form, "K1");
+      menuItem(form.MainMenu1, "K1");
       break;
     case Kind::kVersion:
-      RunMenuItem(form, "About1");
+      menuItem(form.MainMenu1, "About1");
       break;
     case Kind::kCancel:
       // Only a window that is shown has a button to press.
-      if (program_->Form2().Visible()) program_->Form2().BitBtn1Click();
+      input_.ClickButton(program_->Form2().BitBtn1);
       break;
     case Kind::kTick:
       app_.Tick(static_cast<int>(c.number));
@@ -456,10 +325,29 @@ void ScriptRunner::Dispatch(const Command& c) {
       held_.push_back({c.number, *c.inner, false});
       break;
     case Kind::kExit:
-      RunMenuItem(form, "Exit1");
+      menuItem(form.MainMenu1, "Exit1");
       break;
+    case Kind::kFocus:
+      input_.FocusWindow(*FindForm(c.text));
+      break;
+    case Kind::kClose:
+      input_.ClickCloseBox(*FindForm(c.text));
+      break;
+    case Kind::kClick: {
+      size_t dot = c.text.find('.');
+      kit::TControl* control = FindForm(c.text.substr(0, dot))->FindControl(c.text.substr(dot + 1));
+      if (auto* button = dynamic_cast<kit::TButton*>(control)) {
+        input_.ClickButton(*button);
+      } else {
+        err_("line " + std::to_string(c.line) + ": " + c.text + " is not a button\n");
+      }
+      break;
+    }
     case Kind::kDump:
-      out_(DumpState(*program_, app_, hex_) + "\n");
+      out_(DumpState(*program_, app_.State(), hex_) + "\n");
+      break;
+    case Kind::kLayout:
+      out_(DumpLayout(*program_, app_.State(), hex_) + "\n");
       break;
   }
 }

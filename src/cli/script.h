@@ -36,24 +36,24 @@ struct Command {
     kTick,
     kDuringRead,
     kExit,
-    kDump
+    kFocus,
+    kClose,
+    kClick,
+    kDump,
+    kLayout
   };
   Kind kind = Kind::kDump;
   int line = 0;
   bool hasText = false;
   std::string text;  // CP932
   long long number = 0;
-  kit::HeadlessListBox::Button button = kit::HeadlessListBox::Button::kLeft;
-  kit::HeadlessListBox::Keys keys = kit::HeadlessListBox::Keys::kNone;
+  kit::MouseButton button = kit::MouseButton::kLeft;
+  kit::ShiftState shift;
   std::shared_ptr<Command> inner;  // the held-back command of during-read
 };
 
 // Parses one script line (without its line end); nullopt and `error` set when it is not a command.
 std::optional<Command> ParseCommand(std::string_view line, int lineNumber, std::string& error);
-
-// The whole state of the program as one line of JSON (no line end). Texts are CP932 decoded to UTF-8, or with
-// `hex` the lowercase hex digits of their bytes.
-std::string DumpState(Program& program, kit::HeadlessApplication& app, bool hex);
 
 class ScriptRunner {
  public:
@@ -66,8 +66,9 @@ class ScriptRunner {
 
  private:
   void Start(const std::vector<std::string>& args);
+  // Turns one command into the user's input, or writes what it asks for.
   void Execute(const Command& command);
-  void Dispatch(const Command& command);
+  kit::TForm* FindForm(std::string_view name);
   void OnProcessMessages();
   void DropArmed();
 
@@ -82,6 +83,7 @@ class ScriptRunner {
   Sink out_;
   Sink err_;
   kit::HeadlessApplication app_;
+  kit::UserInput& input_ = app_;
   std::unique_ptr<Program> program_;
   std::vector<Held> held_;
 };

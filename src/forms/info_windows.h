@@ -1,33 +1,29 @@
 // TForm4, the usage window, and TForm5, the version window: both hang off the Help menu and only show texts.
 #pragma once
 
-#include <string>
-
 #include "kit/controls.h"
 
 namespace tovir {
 
 class TForm4 : public kit::TForm {
  public:
+  static const kit::FormLayout& Design();
   explicit TForm4(kit::Application& app);
-  // Memo1: the usage text, CP932 lines joined with CR LF.
-  const std::string& Memo1() const { return memo1_; }
 
- private:
-  std::string memo1_;
+  kit::TMemo Memo1;  // the usage text, read-only
 };
 
 class TForm5 : public kit::TForm {
  public:
+  static const kit::FormLayout& Design();
   explicit TForm5(kit::Application& app);
   void BitBtn1Click() { Close(); }  // "Ok"
 
   kit::TLabel Label1;
   kit::TLabel Label2;
   kit::TLabel Label3;
+  kit::TImage Image1;
+  kit::TButton BitBtn1;
 };
-
-// The usage text as lines of UTF-8, for the backends to convert once.
-const char* const* UsageLines(size_t* count);
 
 }  // namespace tovir

@@ -7,14 +7,74 @@
 
 namespace tovir {
 
+namespace {
+
+using kit::ControlLayout;
+
+constexpr kit::Font kFont{msg::kFontPGothic, -12, kit::kShiftJisCharset, kit::Pitch::kDefault};
+
+// Image2 to Image12 are moved onto Image1 when the window is created; their design places are out of the way.
+constexpr ControlLayout Frame(std::string_view name, int left, int top) {
+  return {.name = name, .left = left, .top = top, .width = 32, .height = 32};
+}
+
+constexpr ControlLayout kControls[] = {
+    {.name = "BitBtn1",
+     .left = 112,
+     .top = 32,
+     .width = 81,
+     .height = 25,
+     .caption = msg::kCancel,
+     .fontColor = kit::kWindowText,
+     .tabStop = true,
+     .tabOrder = 0},
+    Frame("Image1", 48, 29),
+    Frame("Image2", 8, 61),
+    Frame("Image3", 40, 61),
+    Frame("Image4", 72, 61),
+    Frame("Image5", 104, 61),
+    Frame("Image6", 136, 61),
+    Frame("Image7", 168, 61),
+    Frame("Image8", 200, 61),
+    Frame("Image9", 232, 61),
+    Frame("Image10", 256, 0),
+    Frame("Image11", 256, 32),
+    Frame("Image12", 0, 0),
+};
+
+}  // namespace
+
+const kit::FormLayout& TForm2::Design() {
+  static const kit::FormLayout layout{
+      .name = "Form2",
+      .caption = msg::kProgressCaption,
+      .left = 42,
+      .top = 435,
+      .width = 292,
+      .height = 93,
+      .clientSize = true,
+      .borderStyle = kit::BorderStyle::kDialog,
+      .borderIcons = kit::kSystemMenu,
+      .stayOnTop = true,
+      .font = &kFont,
+      .color = kit::kBtnFace,
+      .controls = kControls,
+  };
+  return layout;
+}
+
 TForm2::TForm2(kit::Application& app)
-    : kit::TForm(app, Design::Dialog("Form2", msg::kProgressCaption, 292, 93, 42, 435, true)),
-      Timer1(*this, "Timer1", kTimerInterval, [this] { Timer1Timer(); }) {
-  for (int i = 0; i < kFrames; ++i) {
-    Images[static_cast<size_t>(i)] = std::make_unique<kit::TImage>(*this, "Image" + std::to_string(i + 1));
+    : kit::TForm(app, Design(), false),
+      BitBtn1(*this, "BitBtn1", kit::TButton::Kind::kCancel),
+      Timer1(*this, "Timer1", kTimerInterval) {
+  // Created from the bottom of the stack up, so that Image1 lies on top.
+  for (int i = kFrames - 1; i >= 0; --i) {
+    Images[static_cast<size_t>(i)] =
+        std::make_unique<kit::TImage>(*this, "Image" + std::to_string(i + 1), i + 1);
   }
-  Images[0]->SetLeft(48);
-  Images[0]->SetTop(29);
+  BitBtn1.OnClick = [this] { BitBtn1Click(); };
+  Timer1.OnTimer = [this] { Timer1Timer(); };
+  OnCloseQuery = [this](bool& canClose) { FormCloseQuery(canClose); };
   FormCreate();
 }
 

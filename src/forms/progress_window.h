@@ -14,6 +14,7 @@ class TForm2 : public kit::TForm {
   static constexpr int kFrames = 12;
   static constexpr int kTimerInterval = 800;
 
+  static const kit::FormLayout& Design();
   explicit TForm2(kit::Application& app);
 
   // Where a close of this window asks the running reading to stop (the main window's ReadCancelled).
@@ -22,7 +23,7 @@ class TForm2 : public kit::TForm {
   void FormCreate();
   void Timer1Timer();
   void BitBtn1Click();  // the Cancel button, also reached by Esc
-  void FormCloseQuery(bool& canClose) override;
+  void FormCloseQuery(bool& canClose);
 
   // Back to frame 1: AnimationStep 0 and every image visible.
   void ResetAnimation();
@@ -30,7 +31,9 @@ class TForm2 : public kit::TForm {
   int ShownFrame() const;
 
   int AnimationStep = 0;
-  std::array<std::unique_ptr<kit::TImage>, kFrames> Images;  // Image1 to Image12
+  // Image1 to Image12, in the order they stack: Image12 at the bottom, Image1 on top.
+  std::array<std::unique_ptr<kit::TImage>, kFrames> Images;
+  kit::TButton BitBtn1;
   kit::TTimer Timer1;
 
  private:

@@ -1,20 +1,32 @@
-// The toolkit layer's contract with a backend: application services, and the peers that show controls and own
-// what the user changes in them (selection, focus row, typed text, the chosen radio item, window bounds).
+// The toolkit layer's contract with a backend: application services, the peers that show controls and own
+// what the user changes in them (selection, focus row, typed text, the chosen radio item, window bounds), and
+// the view of that state that script mode dumps.
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tovir::kit {
 
 class TControl;
-class TListBox;
+class TBevel;
+class TLabel;
+class TButton;
+class TStatusBar;
+class TProgressBar;
+class TImage;
 class TEdit;
+class TMemo;
+class TListBox;
 class TRadioGroup;
-class TForm;
+class TMenuItem;
 class TTimer;
+class TForm;
 
 struct Rect {
   int left = 0;
@@ -23,17 +35,29 @@ struct Rect {
   int height = 0;
 };
 
-// Shows a display-only control (label, status line, progress bar, menu check, image) after the program
-// changed it.
+// What every shown control takes from the program. A peer is created by its control, which gives it the
+// whole starting state; every later change is passed on as it happens.
 class ControlPeer {
  public:
   virtual ~ControlPeer() = default;
-  virtual void Changed() {}
+  virtual void SetVisible(bool /*visible*/) {}
+  virtual void SetEnabled(bool /*enabled*/) {}
+  virtual void SetBounds(const Rect& /*bounds*/) {}
 };
 
-class ListBoxPeer {
+// A control that shows one text: a label, a button, the status line, the radio group's caption.
+class TextPeer : public ControlPeer {
  public:
-  virtual ~ListBoxPeer() = default;
+  virtual void SetText(std::string_view cp932) = 0;
+};
+
+class ProgressBarPeer : public ControlPeer {
+ public:
+  virtual void SetPosition(int position) = 0;
+};
+
+class ListBoxPeer : public ControlPeer {
+ public:
   // The program added rows (the list now has `count`), or cleared the list (`count` 0), which also drops
   // every selection flag and the focus row. New rows come unselected.
   virtual void CountChanged(size_t count) = 0;
@@ -44,21 +68,33 @@ class ListBoxPeer {
   virtual bool Selected(size_t row) const = 0;
   virtual void SetSelected(size_t row, bool selected) = 0;
   virtual void ClearSelection() = 0;
+  virtual std::vector<size_t> SelectedRows() const = 0;
   virtual void Repaint() = 0;
 };
 
-class EditPeer {
+// A single-line edit or the memo; the text is the user's once the window shows it.
+class EditPeer : public ControlPeer {
  public:
-  virtual ~EditPeer() = default;
   virtual std::string Text() const = 0;
-  virtual void SetText(std::string_view text) = 0;
+  virtual void SetText(std::string_view cp932) = 0;
 };
 
-class RadioGroupPeer {
+class RadioGroupPeer : public ControlPeer {
  public:
-  virtual ~RadioGroupPeer() = default;
   virtual int ItemIndex() const = 0;
   virtual void SetItemIndex(int index) = 0;
+};
+
+class MenuItemPeer {
+ public:
+  virtual ~MenuItemPeer() = default;
+  virtual void SetChecked(bool checked) = 0;
+};
+
+class TimerPeer {
+ public:
+  virtual ~TimerPeer() = default;
+  virtual void SetEnabled(bool enabled) = 0;
 };
 
 class FormPeer {
@@ -74,6 +110,25 @@ class FormPeer {
   virtual void DeleteSystemMenuEntry(int /*position*/) {}
   // Registers the window as a target for files dropped from the shell.
   virtual void AcceptDroppedFiles() {}
+};
+
+// What a backend can tell about its windows as the user sees them: the state script mode dumps, the same for
+// in-memory windows and for real ones.
+class StateView {
+ public:
+  virtual ~StateView() = default;
+  virtual std::vector<size_t> SelectedRows(TListBox& list) const = 0;
+  virtual int FocusRow(TListBox& list) const = 0;
+  // The name of the control that has the keyboard focus, or "" when none of the program's has.
+  virtual std::string FocusName() const = 0;
+  // The clipboard's text as CP932, or nullopt when the program has not placed any.
+  virtual std::optional<std::string> ClipboardText() const = 0;
+  virtual Rect Bounds(TForm& form) const = 0;
+  virtual bool Visible(TForm& form) const = 0;
+  // How often the window has been shown since the program started.
+  virtual int Shows(TForm& form) const = 0;
+  // How often the program sounded the default beep.
+  virtual int Beeps() const = 0;
 };
 
 // The application object: services of the message loop and the system, and the factory of peers.
@@ -94,14 +149,25 @@ class Application {
   // The main window has closed: the message loop ends.
   virtual void Terminate() = 0;
   virtual bool Terminated() const = 0;
+  virtual StateView& State() = 0;
 
-  virtual std::unique_ptr<ControlPeer> CreatePeer(TControl& control) = 0;
-  virtual std::unique_ptr<ListBoxPeer> CreatePeer(TListBox& list) = 0;
+  virtual std::unique_ptr<ControlPeer> CreatePeer(TBevel& bevel) = 0;
+  virtual std::unique_ptr<TextPeer> CreatePeer(TLabel& label) = 0;
+  virtual std::unique_ptr<TextPeer> CreatePeer(TButton& button) = 0;
+  virtual std::unique_ptr<TextPeer> CreatePeer(TStatusBar& status) = 0;
+  virtual std::unique_ptr<ProgressBarPeer> CreatePeer(TProgressBar& bar) = 0;
+  virtual std::unique_ptr<ControlPeer> CreatePeer(TImage& image) = 0;
   virtual std::unique_ptr<EditPeer> CreatePeer(TEdit& edit) = 0;
+  virtual std::unique_ptr<EditPeer> CreatePeer(TMemo& memo) = 0;
+  virtual std::unique_ptr<ListBoxPeer> CreatePeer(TListBox& list) = 0;
   virtual std::unique_ptr<RadioGroupPeer> CreatePeer(TRadioGroup& group) = 0;
+  virtual std::unique_ptr<MenuItemPeer> CreatePeer(TMenuItem& item) = 0;
+  virtual std::unique_ptr<TimerPeer> CreatePeer(TTimer& timer) = 0;
   virtual std::unique_ptr<FormPeer> CreatePeer(TForm& form) = 0;
-  virtual void RegisterTimer(TTimer& timer) = 0;
-  virtual void UnregisterTimer(TTimer& timer) = 0;
 };
+
+// Runs an event handler as the message loop does: an exception that escapes it is reported through the
+// application, and the program goes on. Every backend delivers input through this, one call per message.
+void Deliver(Application& app, const std::function<void()>& handler);
 
 }  // namespace tovir::kit

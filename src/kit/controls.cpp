@@ -1,65 +1,165 @@
 // The controls the windows are made of.
 #include "kit/controls.h"
 
+#include <algorithm>
+#include <exception>
+
+#include "base/cp932.h"
+
 namespace tovir::kit {
 
-TControl::TControl(TForm& owner, std::string name) : owner_(owner), name_(std::move(name)) {}
+std::string Color::Name() const {
+  switch (kind) {
+    case Kind::kParent:
+      return "";
+    case Kind::kBtnFace:
+      return "clBtnFace";
+    case Kind::kWindow:
+      return "clWindow";
+    case Kind::kWindowText:
+      return "clWindowText";
+    case Kind::kRgb:
+      break;
+  }
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string name = "#";
+  for (int shift = 20; shift >= 0; shift -= 4) name += kHex[(rgb >> shift) & 15];
+  return name;
+}
 
-Application& TControl::App() const {
+const ControlLayout* FindLayout(const FormLayout& form, std::string_view name) {
+  for (const ControlLayout& control : form.controls) {
+    if (control.name == name) return &control;
+  }
+  return nullptr;
+}
+
+void Deliver(Application& app, const std::function<void()>& handler) {
+  if (!handler) return;
+  try {
+    handler();
+  } catch (const std::exception& e) {
+    app.ReportException(e.what());
+  } catch (...) {
+    app.ReportException("unknown exception");
+  }
+}
+
+TComponent::TComponent(TForm& owner, std::string_view name) : owner_(owner), name_(name) {
+  owner_.components_.push_back(this);
+}
+
+Application& TComponent::App() const {
   return owner_.App();
 }
 
-TDisplayControl::TDisplayControl(TForm& owner, std::string name) : TControl(owner, std::move(name)) {
-  peer_ = App().CreatePeer(static_cast<TControl&>(*this));
+namespace {
+
+ControlLayout LayoutOf(const TForm& form, std::string_view name) {
+  if (const ControlLayout* found = FindLayout(form.Layout(), name)) return *found;
+  ControlLayout none;
+  none.name = name;
+  return none;
 }
 
-void TDisplayControl::SetVisible(bool visible) {
+}  // namespace
+
+TControl::TControl(TForm& owner, std::string_view name)
+    : TComponent(owner, name),
+      layout_(LayoutOf(owner, Name())),
+      visible_(layout_.visible),
+      enabled_(layout_.enabled) {
+  owner.controls_.push_back(this);
+}
+
+Rect TControl::Bounds() const {
+  Rect r{layout_.left, layout_.top, layout_.width, layout_.height};
+  if (layout_.align == Align::kNone) return r;
+  // Edge-aligned controls stack from their edge in the order they were created; hidden ones take no room and
+  // stand where they would if they were shown.
+  const TForm& form = Owner();
+  r.left = 0;
+  r.width = form.ClientWidth();
+  int top = 0;
+  int bottom = form.ClientHeight();
+  for (const TControl* c : form.Controls()) {
+    if (c == this) break;
+    if (!c->Visible()) continue;
+    if (c->layout_.align == Align::kTop) top += c->layout_.height;
+    if (c->layout_.align == Align::kBottom) bottom -= c->layout_.height;
+  }
+  r.top = layout_.align == Align::kTop ? top : bottom - r.height;
+  return r;
+}
+
+void TControl::SetVisible(bool visible) {
   visible_ = visible;
-  Changed();
+  if (ControlPeer* peer = BasePeer()) peer->SetVisible(visible);
 }
 
-void TDisplayControl::Changed() {
-  if (peer_) peer_->Changed();
+void TControl::SetEnabled(bool enabled) {
+  enabled_ = enabled;
+  if (ControlPeer* peer = BasePeer()) peer->SetEnabled(enabled);
 }
 
-TLabel::TLabel(TForm& owner, std::string name, std::string_view caption)
-    : TDisplayControl(owner, std::move(name)), caption_(caption) {}
+void TControl::MoveTo(int left, int top) {
+  layout_.left = left;
+  layout_.top = top;
+  if (ControlPeer* peer = BasePeer()) peer->SetBounds(Bounds());
+}
+
+TBevel::TBevel(TForm& owner, std::string_view name) : TControl(owner, name) {
+  peer_ = App().CreatePeer(*this);
+}
+
+TLabel::TLabel(TForm& owner, std::string_view name) : TControl(owner, name), caption_(Layout().caption) {
+  peer_ = App().CreatePeer(*this);
+}
 
 void TLabel::SetCaption(std::string_view caption) {
   caption_.assign(CutAtNul(caption));
-  Changed();
+  peer_->SetText(caption_);
+}
+
+TButton::TButton(TForm& owner, std::string_view name, Kind kind)
+    : TControl(owner, name), caption_(Layout().caption), kind_(kind) {
+  peer_ = App().CreatePeer(*this);
+}
+
+TStatusBar::TStatusBar(TForm& owner, std::string_view name) : TControl(owner, name) {
+  peer_ = App().CreatePeer(*this);
 }
 
 void TStatusBar::SetSimpleText(std::string_view text) {
   text_.assign(CutAtNul(text));
-  Changed();
+  peer_->SetText(text_);
+}
+
+TProgressBar::TProgressBar(TForm& owner, std::string_view name) : TControl(owner, name) {
+  peer_ = App().CreatePeer(*this);
 }
 
 void TProgressBar::SetPosition(int position) {
-  position_ = position < 0 ? 0 : position > 100 ? 100 : position;
-  Changed();
+  position_ = std::clamp(position, 0, 100);
+  peer_->SetPosition(position_);
 }
 
-void TImage::SetLeft(int left) {
-  left_ = left;
-  Changed();
+TImage::TImage(TForm& owner, std::string_view name, int picture) : TControl(owner, name), picture_(picture) {
+  peer_ = App().CreatePeer(*this);
 }
 
-void TImage::SetTop(int top) {
-  top_ = top;
-  Changed();
+TEdit::TEdit(TForm& owner, std::string_view name) : TControl(owner, name) {
+  peer_ = App().CreatePeer(*this);
+  peer_->SetText(Layout().caption);
 }
 
-TMenuItem::TMenuItem(TForm& owner, std::string name, bool checked)
-    : TDisplayControl(owner, std::move(name)), checked_(checked) {}
-
-void TMenuItem::SetChecked(bool checked) {
-  checked_ = checked;
-  Changed();
+TMemo::TMemo(TForm& owner, std::string_view name, std::string text)
+    : TControl(owner, name), text_(std::move(text)) {
+  peer_ = App().CreatePeer(*this);
 }
 
-TListBox::TListBox(TForm& owner, std::string name, StringList::Order order, Selection selection)
-    : TControl(owner, std::move(name)), items_(order), selection_(selection) {
+TListBox::TListBox(TForm& owner, std::string_view name, StringList::Order order, Selection selection)
+    : TControl(owner, name), items_(order), selection_(selection) {
   peer_ = App().CreatePeer(*this);
 }
 
@@ -80,42 +180,86 @@ void TListBox::ItemsChanged() {
   if (!items_.Empty()) peer_->CountChanged(items_.Count());
 }
 
-TEdit::TEdit(TForm& owner, std::string name) : TControl(owner, std::move(name)) {
-  peer_ = App().CreatePeer(*this);
-}
-
-TRadioGroup::TRadioGroup(TForm& owner, std::string name, std::vector<std::string> items, int itemIndex)
-    : TControl(owner, std::move(name)), items_(std::move(items)) {
+TRadioGroup::TRadioGroup(TForm& owner, std::string_view name, std::vector<std::string> items, int itemIndex)
+    : TControl(owner, name), caption_(Layout().caption), items_(std::move(items)) {
   peer_ = App().CreatePeer(*this);
   peer_->SetItemIndex(itemIndex);
 }
 
-TTimer::TTimer(TForm& owner, std::string name, int intervalMs, std::function<void()> onTimer)
-    : TControl(owner, std::move(name)), interval_(intervalMs), onTimer_(std::move(onTimer)) {
-  App().RegisterTimer(*this);
+TMenuItem::TMenuItem(TForm& owner, std::string_view name, std::string_view parent, std::string_view caption,
+                     std::string_view shortcut, bool checked)
+    : TComponent(owner, name), parent_(parent), caption_(caption), shortcut_(shortcut), checked_(checked) {
+  peer_ = App().CreatePeer(*this);
 }
 
-TTimer::~TTimer() {
-  App().UnregisterTimer(*this);
+void TMenuItem::SetChecked(bool checked) {
+  checked_ = checked;
+  peer_->SetChecked(checked);
 }
 
-TForm::Design TForm::Design::Dialog(std::string name, std::string_view caption, int clientWidth,
-                                    int clientHeight, int left, int top, bool stayOnTop) {
-  Design d;
-  d.name = std::move(name);
-  d.caption = std::string(caption);
-  d.width = clientWidth;
-  d.height = clientHeight;
-  d.clientSize = true;
-  d.dialogFrame = true;
-  d.stayOnTop = stayOnTop;
-  d.left = left;
-  d.top = top;
-  return d;
+TMenu::TMenu(TForm& owner, std::string_view name, Kind kind) : TComponent(owner, name), kind_(kind) {}
+
+TMenuItem& TMenu::Add(std::string_view name, std::string_view parent, std::string_view caption,
+                      std::string_view shortcut, bool checked) {
+  items_.push_back(std::make_unique<TMenuItem>(Owner(), name, parent, caption, shortcut, checked));
+  return *items_.back();
 }
 
-TForm::TForm(Application& app, Design design) : app_(app), design_(std::move(design)) {
+TMenuItem* TMenu::Find(std::string_view name) const {
+  for (const auto& item : items_) {
+    if (item->Name() == name) return item.get();
+  }
+  return nullptr;
+}
+
+TMenuItem* TMenu::FindShortCut(std::string_view key) const {
+  for (const auto& item : items_) {
+    if (!item->ShortCut().empty() && EqualsNoCase(item->ShortCut(), key)) return item.get();
+  }
+  return nullptr;
+}
+
+TTimer::TTimer(TForm& owner, std::string_view name, int intervalMs)
+    : TComponent(owner, name), interval_(intervalMs) {
+  peer_ = App().CreatePeer(*this);
+}
+
+void TTimer::SetEnabled(bool enabled) {
+  enabled_ = enabled;
+  peer_->SetEnabled(enabled);
+}
+
+Rect OuterBounds(const FormLayout& layout, const FrameMetrics& metrics, int screenWidth, int screenHeight) {
+  Rect r{layout.left, layout.top, layout.width, layout.height};
+  if (layout.clientSize) {
+    int frame = layout.borderStyle == BorderStyle::kDialog ? metrics.dialogFrame : metrics.sizeableFrame;
+    r.width += 2 * frame;
+    r.height += 2 * frame + metrics.caption + (layout.hasMenu ? metrics.menuBar : 0);
+  }
+  if (layout.centerOnScreen) {
+    r.left = (screenWidth - r.width) / 2;
+    r.top = (screenHeight - r.height) / 2;
+  }
+  return r;
+}
+
+TForm::TForm(Application& app, const FormLayout& layout, bool mainWindow)
+    : app_(app), layout_(layout), name_(layout.name), mainWindow_(mainWindow) {
   peer_ = app_.CreatePeer(*this);
+}
+
+int TForm::ClientWidth() const {
+  if (layout_.clientSize) return layout_.width;
+  FrameMetrics m;
+  int frame = layout_.borderStyle == BorderStyle::kDialog ? m.dialogFrame : m.sizeableFrame;
+  return layout_.width - 2 * frame;
+}
+
+int TForm::ClientHeight() const {
+  if (layout_.clientSize) return layout_.height;
+  FrameMetrics m;
+  int frame = layout_.borderStyle == BorderStyle::kDialog ? m.dialogFrame : m.sizeableFrame;
+  return layout_.height - 2 * frame - m.caption - (layout_.hasMenu ? m.menuBar : 0);
 }
 
 void TForm::CenterOver(const TForm& other) {
@@ -126,10 +270,17 @@ void TForm::CenterOver(const TForm& other) {
 
 void TForm::Close() {
   bool canClose = true;
-  FormCloseQuery(canClose);
+  if (OnCloseQuery) OnCloseQuery(canClose);
   if (!canClose) return;
   peer_->Hide();
-  if (design_.mainWindow) app_.Terminate();
+  if (mainWindow_) app_.Terminate();
+}
+
+TControl* TForm::FindControl(std::string_view name) const {
+  for (TControl* c : controls_) {
+    if (c->Name() == name) return c;
+  }
+  return nullptr;
 }
 
 }  // namespace tovir::kit

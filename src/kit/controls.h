@@ -1,5 +1,6 @@
 // The controls the windows are made of, named and shaped as the program's design names them. A control keeps
-// what the program sets in memory; its backend peer shows it and owns what the user changes.
+// what the program sets, creates its own peer in the backend with that whole state, and passes on every later
+// change. Input reaches the program only through the controls' events.
 #pragma once
 
 #include <functional>
@@ -10,17 +11,24 @@
 
 #include "base/string_list.h"
 #include "kit/application.h"
+#include "kit/layout.h"
 
 namespace tovir::kit {
 
-class TForm;
+enum class MouseButton { kLeft, kRight, kMiddle };
 
-class TControl {
+struct ShiftState {
+  bool shift = false;
+  bool ctrl = false;
+};
+
+// Anything a form owns by name: controls, menus and their items, timers.
+class TComponent {
  public:
-  TControl(TForm& owner, std::string name);
-  virtual ~TControl() = default;
-  TControl(const TControl&) = delete;
-  TControl& operator=(const TControl&) = delete;
+  TComponent(TForm& owner, std::string_view name);
+  virtual ~TComponent() = default;
+  TComponent(const TComponent&) = delete;
+  TComponent& operator=(const TComponent&) = delete;
 
   const std::string& Name() const { return name_; }
   TForm& Owner() const { return owner_; }
@@ -31,80 +39,162 @@ class TControl {
   std::string name_;
 };
 
-// A control whose only state is what the program sets: it tells its peer, if it has one, to show the change.
-class TDisplayControl : public TControl {
+// A control on a form: its layout comes from the form's table, under the control's name.
+class TControl : public TComponent {
  public:
-  TDisplayControl(TForm& owner, std::string name);
+  TControl(TForm& owner, std::string_view name);
+
+  // The class name the design gives the control ("TListBox", "TBitBtn").
+  virtual std::string_view TypeName() const = 0;
+  const ControlLayout& Layout() const { return layout_; }
+  // Where the control stands in its form's client area; a control aligned to an edge takes the form's width.
+  Rect Bounds() const;
+
   bool Visible() const { return visible_; }
   void SetVisible(bool visible);
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool enabled);
+  // Whether the control can take the focus by the keyboard.
+  bool TabStop() const { return layout_.tabStop; }
 
  protected:
-  void Changed();
+  // The peer this control's changes go to; set by each concrete control's constructor.
+  virtual ControlPeer* BasePeer() const = 0;
+  void MoveTo(int left, int top);
 
  private:
-  std::unique_ptr<ControlPeer> peer_;
-  bool visible_ = true;
+  ControlLayout layout_;
+  bool visible_;
+  bool enabled_;
 };
 
-class TLabel : public TDisplayControl {
+class TBevel final : public TControl {
  public:
-  TLabel(TForm& owner, std::string name, std::string_view caption = {});
+  TBevel(TForm& owner, std::string_view name);
+  std::string_view TypeName() const override { return "TBevel"; }
+
+ private:
+  ControlPeer* BasePeer() const override { return peer_.get(); }
+  std::unique_ptr<ControlPeer> peer_;
+};
+
+class TLabel final : public TControl {
+ public:
+  // The caption is the design's, from the layout table.
+  TLabel(TForm& owner, std::string_view name);
+  std::string_view TypeName() const override { return "TLabel"; }
   const std::string& Caption() const { return caption_; }
   void SetCaption(std::string_view caption);
 
  private:
+  ControlPeer* BasePeer() const override { return peer_.get(); }
   std::string caption_;
+  std::unique_ptr<TextPeer> peer_;
+};
+
+// A push button (the design's bitmap-button class). A cancel button is also pressed by Esc in its window.
+class TButton final : public TControl {
+ public:
+  enum class Kind { kPlain, kCancel };
+  TButton(TForm& owner, std::string_view name, Kind kind = Kind::kPlain);
+  std::string_view TypeName() const override { return "TBitBtn"; }
+  const std::string& Caption() const { return caption_; }
+  bool IsCancel() const { return kind_ == Kind::kCancel; }
+
+  std::function<void()> OnClick;
+
+ private:
+  ControlPeer* BasePeer() const override { return peer_.get(); }
+  std::string caption_;
+  Kind kind_;
+  std::unique_ptr<TextPeer> peer_;
 };
 
 // The status line with one simple text.
-class TStatusBar : public TDisplayControl {
+class TStatusBar final : public TControl {
  public:
-  using TDisplayControl::TDisplayControl;
+  TStatusBar(TForm& owner, std::string_view name);
+  std::string_view TypeName() const override { return "TStatusBar"; }
   const std::string& SimpleText() const { return text_; }
   void SetSimpleText(std::string_view text);
 
  private:
+  ControlPeer* BasePeer() const override { return peer_.get(); }
   std::string text_;
+  std::unique_ptr<TextPeer> peer_;
 };
 
-class TProgressBar : public TDisplayControl {
+class TProgressBar final : public TControl {
  public:
-  using TDisplayControl::TDisplayControl;
+  TProgressBar(TForm& owner, std::string_view name);
+  std::string_view TypeName() const override { return "TProgressBar"; }
   int Position() const { return position_; }
   void SetPosition(int position);
 
  private:
+  ControlPeer* BasePeer() const override { return peer_.get(); }
   int position_ = 0;
+  std::unique_ptr<ProgressBarPeer> peer_;
 };
 
-class TImage : public TDisplayControl {
+// A picture from the program's resources: `picture` numbers it (an animation frame, or 0 for the program's
+// icon).
+class TImage final : public TControl {
  public:
-  using TDisplayControl::TDisplayControl;
-  int Left() const { return left_; }
-  int Top() const { return top_; }
-  void SetLeft(int left);
-  void SetTop(int top);
+  TImage(TForm& owner, std::string_view name, int picture);
+  std::string_view TypeName() const override { return "TImage"; }
+  int Picture() const { return picture_; }
+  int Left() const { return Bounds().left; }
+  int Top() const { return Bounds().top; }
+  void SetLeft(int left) { MoveTo(left, Top()); }
+  void SetTop(int top) { MoveTo(Left(), top); }
 
  private:
-  int left_ = 0;
-  int top_ = 0;
+  ControlPeer* BasePeer() const override { return peer_.get(); }
+  int picture_;
+  std::unique_ptr<ControlPeer> peer_;
 };
 
-class TMenuItem : public TDisplayControl {
+// A single-line edit; the text is the user's once the window shows it.
+class TEdit final : public TControl {
  public:
-  TMenuItem(TForm& owner, std::string name, bool checked = false);
-  bool Checked() const { return checked_; }
-  void SetChecked(bool checked);
+  TEdit(TForm& owner, std::string_view name);
+  std::string_view TypeName() const override { return "TEdit"; }
+  bool ReadOnly() const { return Layout().readOnly; }
+  std::string Text() const { return peer_->Text(); }
+  void SetText(std::string_view text) { peer_->SetText(CutAtNul(text)); }
+  void Clear() { peer_->SetText({}); }
+  EditPeer& Peer() { return *peer_; }
 
  private:
-  bool checked_;
+  ControlPeer* BasePeer() const override { return peer_.get(); }
+  std::unique_ptr<EditPeer> peer_;
 };
+
+// A multi-line text; its scroll position is the user's and stays while the window is hidden.
+class TMemo final : public TControl {
+ public:
+  TMemo(TForm& owner, std::string_view name, std::string text);
+  std::string_view TypeName() const override { return "TMemo"; }
+  bool ReadOnly() const { return Layout().readOnly; }
+  // The design's text: CP932 lines joined by CR LF.
+  const std::string& InitialText() const { return text_; }
+  std::string Text() const { return peer_->Text(); }
+
+ private:
+  ControlPeer* BasePeer() const override { return peer_.get(); }
+  std::string text_;
+  std::unique_ptr<EditPeer> peer_;
+};
+
+class TMenu;
 
 // A list box: its rows are data the window reads; selection flags and the focus row belong to the backend.
-class TListBox : public TControl {
+class TListBox final : public TControl {
  public:
   enum class Selection { kSingle, kExtended };
-  TListBox(TForm& owner, std::string name, StringList::Order order, Selection selection);
+  TListBox(TForm& owner, std::string_view name, StringList::Order order, Selection selection);
+  std::string_view TypeName() const override { return "TListBox"; }
 
   bool Sorted() const { return items_.Sorted(); }
   bool MultiSelect() const { return selection_ == Selection::kExtended; }
@@ -124,91 +214,116 @@ class TListBox : public TControl {
   void SetSelected(size_t row, bool selected) { peer_->SetSelected(row, selected); }
   void ClearSelection() { peer_->ClearSelection(); }
   void Repaint() { peer_->Repaint(); }
-
   ListBoxPeer& Peer() { return *peer_; }
 
+  // The menu a right click in the list opens.
+  TMenu* PopupMenu = nullptr;
+  std::function<void()> OnClick;
+  std::function<void(MouseButton, ShiftState, int x, int y)> OnMouseDown;
+
  private:
+  ControlPeer* BasePeer() const override { return peer_.get(); }
   StringList items_;
   Selection selection_;
   std::unique_ptr<ListBoxPeer> peer_;
 };
 
-// A single-line edit; the text is the user's once the window shows it.
-class TEdit : public TControl {
+class TRadioGroup final : public TControl {
  public:
-  TEdit(TForm& owner, std::string name);
-  std::string Text() const { return peer_->Text(); }
-  void SetText(std::string_view text) { peer_->SetText(text); }
-  void Clear() { peer_->SetText({}); }
-
- private:
-  std::unique_ptr<EditPeer> peer_;
-};
-
-class TRadioGroup : public TControl {
- public:
-  TRadioGroup(TForm& owner, std::string name, std::vector<std::string> items, int itemIndex);
+  TRadioGroup(TForm& owner, std::string_view name, std::vector<std::string> items, int itemIndex);
+  std::string_view TypeName() const override { return "TRadioGroup"; }
+  const std::string& Caption() const { return caption_; }
   const std::vector<std::string>& Items() const { return items_; }
   int ItemIndex() const { return peer_->ItemIndex(); }
   void SetItemIndex(int index) { peer_->SetItemIndex(index); }
   RadioGroupPeer& Peer() { return *peer_; }
 
+  // The user chose another item.
+  std::function<void()> OnClick;
+
  private:
+  ControlPeer* BasePeer() const override { return peer_.get(); }
+  std::string caption_;
   std::vector<std::string> items_;
   std::unique_ptr<RadioGroupPeer> peer_;
 };
 
-// A timer: the backend calls OnTimer every Interval milliseconds while it is enabled.
-class TTimer : public TControl {
+class TMenuItem final : public TComponent {
  public:
-  TTimer(TForm& owner, std::string name, int intervalMs, std::function<void()> onTimer);
-  ~TTimer() override;
+  // `parent`: the item this one stands under, or "" for a menu of the menu bar or a pop-up menu's item.
+  TMenuItem(TForm& owner, std::string_view name, std::string_view parent, std::string_view caption,
+            std::string_view shortcut, bool checked);
+  const std::string& Parent() const { return parent_; }
+  const std::string& Caption() const { return caption_; }
+  const std::string& ShortCut() const { return shortcut_; }  // "Ctrl+C" or ""
+  bool Checked() const { return checked_; }
+  void SetChecked(bool checked);
+
+  std::function<void()> OnClick;
+
+ private:
+  std::string parent_;
+  std::string caption_;
+  std::string shortcut_;
+  bool checked_;
+  std::unique_ptr<MenuItemPeer> peer_;
+};
+
+// A menu bar or a pop-up menu, with its items in the order they show.
+class TMenu final : public TComponent {
+ public:
+  enum class Kind { kMainMenu, kPopupMenu };
+  TMenu(TForm& owner, std::string_view name, Kind kind);
+  Kind GetKind() const { return kind_; }
+  TMenuItem& Add(std::string_view name, std::string_view parent, std::string_view caption,
+                 std::string_view shortcut = {}, bool checked = false);
+  const std::vector<std::unique_ptr<TMenuItem>>& Items() const { return items_; }
+  TMenuItem* Find(std::string_view name) const;
+  // The item whose shortcut this key is ("Ctrl+C"; letters in any case), or nullptr.
+  TMenuItem* FindShortCut(std::string_view key) const;
+
+ private:
+  Kind kind_;
+  std::vector<std::unique_ptr<TMenuItem>> items_;
+};
+
+// A timer: OnTimer runs every Interval milliseconds while it is enabled.
+class TTimer final : public TComponent {
+ public:
+  TTimer(TForm& owner, std::string_view name, int intervalMs);
   int Interval() const { return interval_; }
   bool Enabled() const { return enabled_; }
-  void SetEnabled(bool enabled) { enabled_ = enabled; }
-  void Fire() { onTimer_(); }
+  void SetEnabled(bool enabled);
+
+  std::function<void()> OnTimer;
 
  private:
   int interval_;
   bool enabled_ = false;
-  std::function<void()> onTimer_;
+  std::unique_ptr<TimerPeer> peer_;
 };
 
-// A top-level window. Closing asks FormCloseQuery first; a closed window is hidden, and closing the main
-// window ends the program.
+// A top-level window. Closing asks OnCloseQuery first; a closed window is hidden, and closing the main window
+// ends the program.
 class TForm {
  public:
-  struct Design {
-    std::string name;
-    std::string caption;
-    int width = 0;  // outer size, or client size when clientSize is set
-    int height = 0;
-    bool clientSize = false;
-    bool dialogFrame = false;  // fixed-size dialog frame, else a sizeable frame
-    bool stayOnTop = false;
-    bool mainWindow = false;
-    bool centerOnScreen = false;
-    int left = 0;  // stored position, used until something places the window
-    int top = 0;
-
-    // A fixed-size dialog window given by its client size and stored position.
-    static Design Dialog(std::string name, std::string_view caption, int clientWidth, int clientHeight,
-                         int left, int top, bool stayOnTop);
-  };
-
-  TForm(Application& app, Design design);
+  TForm(Application& app, const FormLayout& layout, bool mainWindow);
   virtual ~TForm() = default;
   TForm(const TForm&) = delete;
   TForm& operator=(const TForm&) = delete;
 
   Application& App() const { return app_; }
-  const Design& GetDesign() const { return design_; }
-  const std::string& Name() const { return design_.name; }
+  const FormLayout& Layout() const { return layout_; }
+  const std::string& Name() const { return name_; }
+  bool IsMainWindow() const { return mainWindow_; }
 
   int Left() const { return peer_->Bounds().left; }
   int Top() const { return peer_->Bounds().top; }
   int Width() const { return peer_->Bounds().width; }
   int Height() const { return peer_->Bounds().height; }
+  // The client area in the design's pixels.
+  int ClientWidth() const;
+  int ClientHeight() const;
   void SetPosition(int left, int top) { peer_->SetPosition(left, top); }
   bool Visible() const { return peer_->Visible(); }
   void Show() { peer_->Show(); }
@@ -219,14 +334,42 @@ class TForm {
   // is not kept on the screen.
   void CenterOver(const TForm& other);
 
-  // Runs FormCloseQuery; if the close is allowed, hides the window, or for the main window ends the program.
+  // Runs OnCloseQuery; if the close is allowed, hides the window, or for the main window ends the program.
   void Close();
-  virtual void FormCloseQuery(bool& canClose) { canClose = true; }
+
+  // The controls, in the order they were created, and the menus.
+  const std::vector<TControl*>& Controls() const { return controls_; }
+  const std::vector<TComponent*>& Components() const { return components_; }
+  TControl* FindControl(std::string_view name) const;
+  // The window's menu bar, if it has one.
+  TMenu* Menu = nullptr;
+
+  std::function<void(bool& canClose)> OnCloseQuery;
+  // Files dropped from the shell, in the order the shell gives them.
+  std::function<void(const std::vector<std::string>& names)> OnDropFiles;
 
  private:
+  friend class TComponent;
+  friend class TControl;
+
   Application& app_;
-  Design design_;
+  const FormLayout& layout_;
+  std::string name_;
+  bool mainWindow_;
+  std::vector<TControl*> controls_;
+  std::vector<TComponent*> components_;
   std::unique_ptr<FormPeer> peer_;
 };
+
+// The frame and caption a backend adds around a form's client area, in pixels at 96 DPI, as Windows' classic
+// metrics give them.
+struct FrameMetrics {
+  int dialogFrame = 3;
+  int sizeableFrame = 4;
+  int caption = 19;
+  int menuBar = 19;
+};
+// A form's outer size from its layout.
+Rect OuterBounds(const FormLayout& layout, const FrameMetrics& metrics, int screenWidth, int screenHeight);
 
 }  // namespace tovir::kit

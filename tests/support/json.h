@@ -1,41 +1,36 @@
-// Just enough JSON to read the script mode's dumps in tests.
+// Reading the script mode's JSON lines in tests: a light handle on a parsed document.
 #pragma once
 
-#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include <nlohmann/json.hpp>
+
 namespace tovir::test {
 
 class Json {
  public:
-  enum class Type { kNull, kBool, kNumber, kString, kArray, kObject };
+  static Json Parse(std::string_view text);  // throws on bad input
 
-  static Json Parse(std::string_view text);  // throws std::runtime_error on bad input
-
-  Type type() const { return type_; }
-  bool IsNull() const { return type_ == Type::kNull; }
-  bool Bool() const;
-  long long Int() const;
-  const std::string& Str() const;
-  const std::vector<Json>& Array() const;
-  const Json& operator[](std::string_view key) const;  // throws when the key is missing
-  const Json& operator[](size_t i) const { return Array().at(i); }
-  size_t size() const { return Array().size(); }
-  std::vector<std::string> Strings() const;
-  std::vector<long long> Ints() const;
+  bool IsNull() const { return node_->is_null(); }
+  bool Bool() const { return node_->get<bool>(); }
+  long long Int() const { return node_->get<long long>(); }
+  const std::string& Str() const { return node_->get_ref<const std::string&>(); }
+  Json operator[](std::string_view key) const;  // throws when the key is missing
+  Json operator[](size_t i) const;
+  size_t size() const { return node_->size(); }
+  bool Has(std::string_view key) const { return node_->contains(key); }
+  std::vector<std::string> Strings() const { return node_->get<std::vector<std::string>>(); }
+  std::vector<long long> Ints() const { return node_->get<std::vector<long long>>(); }
+  const nlohmann::ordered_json& Raw() const { return *node_; }
 
  private:
-  Type type_ = Type::kNull;
-  bool bool_ = false;
-  long long number_ = 0;
-  std::string string_;
-  std::vector<Json> array_;
-  std::map<std::string, Json, std::less<>> object_;
-
-  friend class JsonParser;
+  Json(std::shared_ptr<const nlohmann::ordered_json> root, const nlohmann::ordered_json* node)
+      : root_(std::move(root)), node_(node) {}
+  std::shared_ptr<const nlohmann::ordered_json> root_;
+  const nlohmann::ordered_json* node_;
 };
 
 }  // namespace tovir::test

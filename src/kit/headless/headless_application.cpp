@@ -4,9 +4,23 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "base/cp932.h"
+
 namespace tovir::kit {
 
 namespace {
+
+class HeadlessControl final : public ControlPeer {};
+
+class HeadlessText final : public TextPeer {
+ public:
+  void SetText(std::string_view) override {}
+};
+
+class HeadlessProgressBar final : public ProgressBarPeer {
+ public:
+  void SetPosition(int) override {}
+};
 
 class HeadlessEdit final : public EditPeer {
  public:
@@ -26,25 +40,33 @@ class HeadlessRadioGroup final : public RadioGroupPeer {
   int index_ = -1;
 };
 
+class HeadlessMenuItem final : public MenuItemPeer {
+ public:
+  void SetChecked(bool) override {}
+};
+
 }  // namespace
 
-HeadlessForm::HeadlessForm(const TForm::Design& d) {
-  bounds_.width = d.width;
-  bounds_.height = d.height;
-  if (d.clientSize) {
-    // Windows' classic metrics: a dialog frame of 3 pixels, a sizeable frame of 4, a caption of 19.
-    int frame = d.dialogFrame ? HeadlessApplication::kDialogFrame : HeadlessApplication::kDialogFrame + 1;
-    bounds_.width += 2 * frame;
-    bounds_.height += 2 * frame + HeadlessApplication::kCaptionHeight;
+// A timer ticks when the caller says so (Tick), for as long as its control lives.
+class HeadlessTimer final : public TimerPeer {
+ public:
+  HeadlessTimer(HeadlessApplication& app, TTimer& timer) : app_(app), timer_(timer) {
+    app_.timers_.push_back(&timer_);
   }
-  if (d.centerOnScreen) {
-    bounds_.left = (HeadlessApplication::kScreenWidth - bounds_.width) / 2;
-    bounds_.top = (HeadlessApplication::kScreenHeight - bounds_.height) / 2;
-  } else {
-    bounds_.left = d.left;
-    bounds_.top = d.top;
+  ~HeadlessTimer() override {
+    auto& timers = app_.timers_;
+    timers.erase(std::remove(timers.begin(), timers.end(), &timer_), timers.end());
   }
-}
+  void SetEnabled(bool) override {}
+
+ private:
+  HeadlessApplication& app_;
+  TTimer& timer_;
+};
+
+HeadlessForm::HeadlessForm(const FormLayout& layout)
+    : bounds_(OuterBounds(layout, FrameMetrics{}, HeadlessApplication::kScreenWidth,
+                          HeadlessApplication::kScreenHeight)) {}
 
 void HeadlessForm::SetPosition(int left, int top) {
   bounds_.left = left;
@@ -100,17 +122,17 @@ void HeadlessListBox::ClearSelection() {
   single_ = -1;
 }
 
-void HeadlessListBox::Press(size_t row, Button button, Keys keys) {
-  if (selected_.empty() || button != Button::kLeft) return;
+void HeadlessListBox::Press(size_t row, MouseButton button, ShiftState shift) {
+  if (selected_.empty() || button != MouseButton::kLeft) return;
   int r = static_cast<int>(std::min(row, selected_.size() - 1));
   if (!multi_) {
     SetItemIndex(r);
     return;
   }
-  if (keys == Keys::kCtrl) {
+  if (shift.ctrl) {
     selected_[static_cast<size_t>(r)] ^= 1;
     anchor_ = r;
-  } else if (keys == Keys::kShift) {
+  } else if (shift.shift) {
     int a = std::clamp(anchor_, 0, static_cast<int>(selected_.size()) - 1);
     std::fill(selected_.begin(), selected_.end(), 0);
     for (int i = std::min(a, r); i <= std::max(a, r); ++i) selected_[static_cast<size_t>(i)] = 1;
@@ -149,34 +171,157 @@ void HeadlessApplication::ReportException(std::string_view what) {
   std::fprintf(stderr, "exception: %.*s\n", static_cast<int>(what.size()), what.data());
 }
 
-std::unique_ptr<ControlPeer> HeadlessApplication::CreatePeer(TControl&) {
-  return nullptr;
+std::unique_ptr<ControlPeer> HeadlessApplication::CreatePeer(TBevel&) {
+  return std::make_unique<HeadlessControl>();
 }
-
-std::unique_ptr<ListBoxPeer> HeadlessApplication::CreatePeer(TListBox& list) {
-  return std::make_unique<HeadlessListBox>(list.MultiSelect());
+std::unique_ptr<TextPeer> HeadlessApplication::CreatePeer(TLabel&) {
+  return std::make_unique<HeadlessText>();
 }
-
+std::unique_ptr<TextPeer> HeadlessApplication::CreatePeer(TButton&) {
+  return std::make_unique<HeadlessText>();
+}
+std::unique_ptr<TextPeer> HeadlessApplication::CreatePeer(TStatusBar&) {
+  return std::make_unique<HeadlessText>();
+}
+std::unique_ptr<ProgressBarPeer> HeadlessApplication::CreatePeer(TProgressBar&) {
+  return std::make_unique<HeadlessProgressBar>();
+}
+std::unique_ptr<ControlPeer> HeadlessApplication::CreatePeer(TImage&) {
+  return std::make_unique<HeadlessControl>();
+}
 std::unique_ptr<EditPeer> HeadlessApplication::CreatePeer(TEdit&) {
   return std::make_unique<HeadlessEdit>();
 }
-
+std::unique_ptr<EditPeer> HeadlessApplication::CreatePeer(TMemo& memo) {
+  auto peer = std::make_unique<HeadlessEdit>();
+  peer->SetText(memo.InitialText());
+  return peer;
+}
+std::unique_ptr<ListBoxPeer> HeadlessApplication::CreatePeer(TListBox& list) {
+  return std::make_unique<HeadlessListBox>(list.MultiSelect());
+}
 std::unique_ptr<RadioGroupPeer> HeadlessApplication::CreatePeer(TRadioGroup&) {
   return std::make_unique<HeadlessRadioGroup>();
 }
-
+std::unique_ptr<MenuItemPeer> HeadlessApplication::CreatePeer(TMenuItem&) {
+  return std::make_unique<HeadlessMenuItem>();
+}
+std::unique_ptr<TimerPeer> HeadlessApplication::CreatePeer(TTimer& timer) {
+  return std::make_unique<HeadlessTimer>(*this, timer);
+}
 std::unique_ptr<FormPeer> HeadlessApplication::CreatePeer(TForm& form) {
-  return std::make_unique<HeadlessForm>(form.GetDesign());
+  forms_.push_back(&form);
+  return std::make_unique<HeadlessForm>(form.Layout());
 }
 
-void HeadlessApplication::UnregisterTimer(TTimer& timer) {
-  timers_.erase(std::remove(timers_.begin(), timers_.end(), &timer), timers_.end());
+int HeadlessApplication::Shows(TForm& form) const {
+  return static_cast<HeadlessForm&>(form.Peer()).Shows();
+}
+
+TForm* HeadlessApplication::MainWindow() const {
+  for (TForm* form : forms_) {
+    if (form->IsMainWindow()) return form;
+  }
+  return nullptr;
+}
+
+TForm* HeadlessApplication::FocusedWindow() const {
+  return focus_ != nullptr ? &focus_->Owner() : MainWindow();
+}
+
+bool HeadlessApplication::Reachable(const TControl& control) {
+  return control.Enabled() && control.Visible() && control.Owner().Visible();
+}
+
+void HeadlessApplication::PressRow(TListBox& list, size_t row, MouseButton button, ShiftState shift) {
+  if (!Reachable(list)) return;
+  // A left press focuses the list; right and middle presses leave the focus where it is.
+  if (button == MouseButton::kLeft) focus_ = &list;
+  static_cast<HeadlessListBox&>(list.Peer()).Press(row, button, shift);
+  const int itemHeight = std::max(list.Layout().itemHeight, 1);
+  const int y = static_cast<int>(std::min<size_t>(row, 100000)) * itemHeight + itemHeight / 2;
+  Deliver(*this, [&] {
+    if (list.OnMouseDown) list.OnMouseDown(button, shift, 2, y);
+  });
+  if (button == MouseButton::kLeft && list.Count() > 0) Deliver(*this, list.OnClick);
+}
+
+void HeadlessApplication::PickRadioItem(TRadioGroup& group, int index) {
+  if (!Reachable(group)) return;
+  focus_ = &group;
+  if (index < 0 || index >= static_cast<int>(group.Items().size()) || index == group.ItemIndex()) return;
+  group.SetItemIndex(index);
+  Deliver(*this, group.OnClick);
+}
+
+void HeadlessApplication::ClickButton(TButton& button) {
+  if (!Reachable(button)) return;
+  focus_ = &button;
+  Deliver(*this, button.OnClick);
+}
+
+void HeadlessApplication::TypeText(TEdit& edit, std::string_view cp932) {
+  if (!Reachable(edit)) return;
+  focus_ = &edit;
+  if (!edit.ReadOnly()) edit.Peer().SetText(cp932);
+}
+
+void HeadlessApplication::ChooseMenuItem(TMenuItem& item) {
+  Deliver(*this, item.OnClick);
+}
+
+void HeadlessApplication::PressKey(std::string_view key) {
+  TForm* window = FocusedWindow();
+  if (window == nullptr) return;
+  // Menu shortcuts come before the focused control: first the focused window's menu, then the main window's.
+  for (TForm* form : {window, MainWindow()}) {
+    if (form == nullptr || form->Menu == nullptr) continue;
+    if (TMenuItem* item = form->Menu->FindShortCut(key)) {
+      ChooseMenuItem(*item);
+      return;
+    }
+  }
+  if (EqualsNoCase(key, "Esc")) {
+    for (TControl* control : window->Controls()) {
+      auto* button = dynamic_cast<TButton*>(control);
+      if (button != nullptr && button->IsCancel() && Reachable(*button)) {
+        Deliver(*this, button->OnClick);
+        return;
+      }
+    }
+  }
+  // Any other key is the focused control's own; nothing here acts on it.
+}
+
+void HeadlessApplication::Focus(TControl& control) {
+  if (Reachable(control)) focus_ = &control;
+}
+
+void HeadlessApplication::FocusWindow(TForm& form) {
+  TControl* first = nullptr;
+  for (TControl* c : form.Controls()) {
+    if (!c->TabStop() || !c->Enabled() || !c->Visible()) continue;
+    if (first == nullptr || c->Layout().tabOrder < first->Layout().tabOrder) first = c;
+  }
+  if (first != nullptr) focus_ = first;
+}
+
+void HeadlessApplication::DropFiles(TForm& form, std::vector<std::string> names) {
+  Deliver(*this, [&] {
+    if (form.OnDropFiles) form.OnDropFiles(names);
+  });
+}
+
+void HeadlessApplication::ClickCloseBox(TForm& form) {
+  Deliver(*this, [&] { form.Close(); });
 }
 
 void HeadlessApplication::Tick(int n) {
   for (int i = 0; i < n; ++i) {
-    for (TTimer* timer : timers_) {
-      if (timer->Enabled()) timer->Fire();
+    // A timer's handler may create or destroy timers: walk a copy.
+    std::vector<TTimer*> timers = timers_;
+    for (TTimer* timer : timers) {
+      if (timer->Enabled()) Deliver(*this, timer->OnTimer);
     }
   }
 }

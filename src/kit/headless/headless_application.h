@@ -1,6 +1,6 @@
 // The headless backend: every window and control in memory. It records what a user would see (texts, rows,
-// selection, beeps, the clipboard) and takes the user's input from its caller; the tests and tovir-cli stand
-// on it.
+// selection, beeps, the clipboard) and takes the user's input from its caller, delivering it through the
+// controls' events as real windows would; the tests and tovir-cli stand on it.
 #pragma once
 
 #include <functional>
@@ -10,15 +10,13 @@
 
 #include "kit/application.h"
 #include "kit/controls.h"
+#include "kit/input.h"
 
 namespace tovir::kit {
 
 // The list box's own handling of input, as a Windows list box with extended selection does it.
 class HeadlessListBox final : public ListBoxPeer {
  public:
-  enum class Button { kLeft, kRight, kMiddle };
-  enum class Keys { kNone, kShift, kCtrl };
-
   explicit HeadlessListBox(bool multiSelect) : multi_(multiSelect) {}
 
   void CountChanged(size_t count) override;
@@ -27,13 +25,13 @@ class HeadlessListBox final : public ListBoxPeer {
   bool Selected(size_t row) const override { return row < selected_.size() && selected_[row] != 0; }
   void SetSelected(size_t row, bool selected) override;
   void ClearSelection() override;
+  std::vector<size_t> SelectedRows() const override;
   void Repaint() override {}
 
   // A mouse press on `row` (a row past the end presses the last row): left selects the row alone, Ctrl+left
   // toggles it, Shift+left selects the range from the anchor; right and middle move neither focus nor
   // selection.
-  void Press(size_t row, Button button, Keys keys);
-  std::vector<size_t> SelectedRows() const;
+  void Press(size_t row, MouseButton button, ShiftState shift);
 
  private:
   bool multi_;
@@ -45,14 +43,13 @@ class HeadlessListBox final : public ListBoxPeer {
 
 class HeadlessForm final : public FormPeer {
  public:
-  explicit HeadlessForm(const TForm::Design& design);
+  explicit HeadlessForm(const FormLayout& layout);
   Rect Bounds() const override { return bounds_; }
   void SetPosition(int left, int top) override;
   bool Visible() const override { return visible_; }
   void Show() override;
   void Hide() override { visible_ = false; }
   void Repaint() override {}
-  // How many times the window has been shown since it was created.
   int Shows() const { return shows_; }
 
  private:
@@ -61,53 +58,88 @@ class HeadlessForm final : public FormPeer {
   int shows_ = 0;
 };
 
-class HeadlessApplication final : public Application {
+class HeadlessApplication : public Application, public StateView, public UserInput {
  public:
-  // The screen the windows are placed on, and the frame a dialog adds around its client area.
+  // The screen the windows are placed on.
   static constexpr int kScreenWidth = 1024;
   static constexpr int kScreenHeight = 768;
-  static constexpr int kDialogFrame = 3;
-  static constexpr int kCaptionHeight = 19;
+
+  HeadlessApplication() = default;
+  HeadlessApplication(const HeadlessApplication&) = delete;
+  HeadlessApplication& operator=(const HeadlessApplication&) = delete;
 
   void SetTitle(std::string_view title) override { title_ = std::string(title); }
   void ProcessMessages() override;
   void Beep() override { ++beeps_; }
   void SetClipboardText(std::string_view cp932) override { clipboard_ = std::string(cp932); }
-  void SetFocus(TControl& control) override { focus_ = control.Name(); }
+  void SetFocus(TControl& control) override { focus_ = &control; }
   void ReportException(std::string_view what) override;
   void Terminate() override { terminated_ = true; }
   bool Terminated() const override { return terminated_; }
+  StateView& State() override { return *this; }
 
-  std::unique_ptr<ControlPeer> CreatePeer(TControl& control) override;
-  std::unique_ptr<ListBoxPeer> CreatePeer(TListBox& list) override;
+  std::unique_ptr<ControlPeer> CreatePeer(TBevel& bevel) override;
+  std::unique_ptr<TextPeer> CreatePeer(TLabel& label) override;
+  std::unique_ptr<TextPeer> CreatePeer(TButton& button) override;
+  std::unique_ptr<TextPeer> CreatePeer(TStatusBar& status) override;
+  std::unique_ptr<ProgressBarPeer> CreatePeer(TProgressBar& bar) override;
+  std::unique_ptr<ControlPeer> CreatePeer(TImage& image) override;
   std::unique_ptr<EditPeer> CreatePeer(TEdit& edit) override;
+  std::unique_ptr<EditPeer> CreatePeer(TMemo& memo) override;
+  std::unique_ptr<ListBoxPeer> CreatePeer(TListBox& list) override;
   std::unique_ptr<RadioGroupPeer> CreatePeer(TRadioGroup& group) override;
+  std::unique_ptr<MenuItemPeer> CreatePeer(TMenuItem& item) override;
+  std::unique_ptr<TimerPeer> CreatePeer(TTimer& timer) override;
   std::unique_ptr<FormPeer> CreatePeer(TForm& form) override;
-  void RegisterTimer(TTimer& timer) override { timers_.push_back(&timer); }
-  void UnregisterTimer(TTimer& timer) override;
+
+  // The state view.
+  std::vector<size_t> SelectedRows(TListBox& list) const override { return list.Peer().SelectedRows(); }
+  int FocusRow(TListBox& list) const override { return list.ItemIndex(); }
+  std::string FocusName() const override { return focus_ != nullptr ? focus_->Name() : std::string(); }
+  std::optional<std::string> ClipboardText() const override { return clipboard_; }
+  Rect Bounds(TForm& form) const override { return form.Peer().Bounds(); }
+  bool Visible(TForm& form) const override { return form.Peer().Visible(); }
+  int Shows(TForm& form) const override;
+  int Beeps() const override { return beeps_; }
+
+  // The user's input.
+  void PressRow(TListBox& list, size_t row, MouseButton button = MouseButton::kLeft,
+                ShiftState shift = {}) override;
+  void PickRadioItem(TRadioGroup& group, int index) override;
+  void ClickButton(TButton& button) override;
+  void TypeText(TEdit& edit, std::string_view cp932) override;
+  void ChooseMenuItem(TMenuItem& item) override;
+  void PressKey(std::string_view key) override;
+  void Focus(TControl& control) override;
+  void FocusWindow(TForm& form) override;
+  void DropFiles(TForm& form, std::vector<std::string> names) override;
+  void ClickCloseBox(TForm& form) override;
+  // `n` periods of every enabled timer.
+  void Tick(int n);
 
   // What "process messages" delivers: the caller's input queued for that moment.
   void SetMessageHook(std::function<void()> hook) { hook_ = std::move(hook); }
-  // `n` periods of every enabled timer.
-  void Tick(int n);
-  void SetFocusName(std::string name) { focus_ = std::move(name); }
-
   const std::string& Title() const { return title_; }
-  int Beeps() const { return beeps_; }
   const std::optional<std::string>& Clipboard() const { return clipboard_; }
   void ResetClipboard() { clipboard_.reset(); }
-  const std::string& Focus() const { return focus_; }
   // Where exceptions that escaped a handler are reported; standard error unless set.
   void SetExceptionSink(std::function<void(std::string_view)> sink) { exceptionSink_ = std::move(sink); }
 
  private:
+  friend class HeadlessTimer;
+  TForm* FocusedWindow() const;
+  TForm* MainWindow() const;
+  // Whether the user can reach the control: shown, enabled, in a shown window.
+  static bool Reachable(const TControl& control);
+
   std::string title_;
   std::function<void()> hook_;
   bool inHook_ = false;
   int beeps_ = 0;
   std::optional<std::string> clipboard_;
-  std::string focus_;
+  TControl* focus_ = nullptr;
   bool terminated_ = false;
+  std::vector<TForm*> forms_;
   std::vector<TTimer*> timers_;
   std::function<void(std::string_view)> exceptionSink_;
 };
