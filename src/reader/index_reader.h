@@ -2,29 +2,38 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <limits>
 #include <string_view>
 
 #include "base/string_list.h"
 #include "fs/file_system.h"
+#include "reader/drawing_table.h"
 
 namespace tovir {
 
 inline constexpr size_t kIndexHeaderSize = 64;
 inline constexpr size_t kIndexRecordSize = 192;
-// A drawing name is "PN,FN" padded with blanks to this many bytes.
-inline constexpr size_t kDrawingNameWidth = 21;
 
-// The three parallel lists of the drawing table: entry i of each belongs to drawing i.
+// Reads every index file of `indexFiles` (in list order) from `indexDirectory` and appends one record to
+// `table` for every record whose status byte is not "0". Stops at the first index file that cannot be opened,
+// keeping what was read before it. A partial record at the end of a file reads as if its missing bytes were
+// NUL. The table is sized once, from the files' sizes, before anything is read.
+//
+// Memory runs out only for absurd index files (an index file of gigabytes of zeros is millions of drawings):
+// when room for a drawing cannot be had, or `maxDrawings` are held, reading stops, the drawings read so far
+// stay and the table says it was cut short.
+void ReadIndexFiles(fs::FileSystem& fs, std::string_view indexDirectory, const StringList& indexFiles,
+                    CompactDrawingTable& table, size_t maxDrawings = std::numeric_limits<size_t>::max());
+
+// The three parallel lists of the drawing table as texts: entry i of each belongs to drawing i.
 struct DrawingTable {
   StringList& users;
   StringList& names;
   StringList& files;
 };
 
-// Reads every index file of `indexFiles` (in list order) from `indexDirectory` and appends one entry to each
-// list of `table` for every record whose status byte is not "0". Stops at the first index file that cannot be
-// opened, keeping what was read before it. A partial record at the end of a file reads as if its missing
-// bytes were NUL.
+// ReadIndexFiles, appending the user, drawing name and drawing file name of every drawing to the lists.
 void ReadIndexFiles(fs::FileSystem& fs, std::string_view indexDirectory, const StringList& indexFiles,
                     DrawingTable table);
 

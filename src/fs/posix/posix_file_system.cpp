@@ -51,7 +51,7 @@ class Dir {
 };
 
 // Opens a directory for listing without following it into anything that could block.
-DIR* OpenDirectory(const std::string& diskPath) {
+DIR* OpenListing(const std::string& diskPath) {
   Fd fd(open(diskPath.c_str(), O_RDONLY | O_DIRECTORY | O_NONBLOCK | O_CLOEXEC));
   if (fd.get() < 0) return nullptr;
   DIR* dir = fdopendir(fd.get());
@@ -67,7 +67,7 @@ bool Exists(const std::string& diskPath) {
 // The one entry of `dir` whose CP932 name equals `name` ignoring ASCII letter case; when several do, the one
 // that sorts first, so the choice does not depend on directory order.
 std::optional<std::string> FindIgnoringCase(const std::string& dir, std::string_view name) {
-  Dir listing(OpenDirectory(dir.empty() ? std::string(".") : dir));
+  Dir listing(OpenListing(dir.empty() ? std::string(".") : dir));
   if (listing.get() == nullptr) return std::nullopt;
   std::optional<std::string> best;
   while (dirent* entry = readdir(listing.get())) {
@@ -102,6 +102,92 @@ class PosixFile final : public File {
 
  private:
   Fd fd_;
+};
+
+// The disk form of a name: most names are ASCII and need no conversion.
+std::optional<std::string> DiskName(std::string_view name) {
+  for (char c : name) {
+    if (static_cast<unsigned char>(c) >= 0x80) return Cp932ToUtf8Exact(name);
+  }
+  return std::string(name);
+}
+
+class PosixDirectory final : public Directory {
+ public:
+  PosixDirectory(int fd, std::string_view path) : fd_(fd), path_(path) {}
+
+  FileHead ReadHead(std::string_view name, void* buffer, size_t size) override {
+    FileHead head;
+    if (name.empty() || name.find('\0') != std::string_view::npos) return head;
+    // A name holding a separator reaches into another directory; the whole-path lookup handles that.
+    if (name.find('/') != std::string_view::npos) return ReadThroughPath(name, buffer, size);
+    auto disk = DiskName(name);
+    int fd = -1;
+    if (disk) fd = OpenAt(*disk);
+    if (fd < 0 && (!disk || errno == ENOENT)) {
+      if (auto found = FindIgnoringCase(name)) fd = OpenAt(*found);
+    }
+    if (fd < 0) return head;
+    Fd file(fd);
+    struct stat st;
+    // Only regular files: opened without blocking, a FIFO or a device is closed again unread.
+    if (fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode)) return head;
+    head.opened = true;
+    head.lastWrite = LocalDosDateTimeOf(static_cast<int64_t>(st.st_mtim.tv_sec));
+    // The size says when the file ends, so a short file costs no second read to find its end.
+    size_t want =
+        st.st_size > 0 && static_cast<uint64_t>(st.st_size) < size ? static_cast<size_t>(st.st_size) : size;
+    auto* out = static_cast<char*>(buffer);
+    while (head.got < want) {
+      ssize_t n = read(file.get(), out + head.got, want - head.got);
+      if (n < 0 && (errno == EINTR)) continue;
+      if (n <= 0) break;
+      head.got += static_cast<size_t>(n);
+    }
+    return head;
+  }
+
+ private:
+  int OpenAt(const std::string& diskName) {
+    return openat(fd_.get(), diskName.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  }
+
+  // The entry whose CP932 name equals `name` ignoring ASCII letter case (the first in byte order when several
+  // do). The directory is listed once, at the first name that needs it.
+  std::optional<std::string> FindIgnoringCase(std::string_view name) {
+    if (!listed_) {
+      listed_ = true;
+      int copy = openat(fd_.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+      Dir listing(copy >= 0 ? fdopendir(copy) : nullptr);
+      if (listing.get() == nullptr && copy >= 0) close(copy);
+      while (listing.get() != nullptr) {
+        dirent* entry = readdir(listing.get());
+        if (entry == nullptr) break;
+        entries_.emplace_back(PosixFileSystem::NameFromDisk(entry->d_name), entry->d_name);
+      }
+      std::sort(entries_.begin(), entries_.end(),
+                [](const auto& a, const auto& b) { return a.second < b.second; });
+    }
+    for (const auto& [cp932, disk] : entries_) {
+      if (EqualsNoCase(cp932, name)) return disk;
+    }
+    return std::nullopt;
+  }
+
+  FileHead ReadThroughPath(std::string_view name, void* buffer, size_t size) {
+    FileHead head;
+    auto file = NativeFileSystem().OpenRead(path_ + '/' + std::string(name));
+    if (!file) return head;
+    head.opened = true;
+    head.lastWrite = file->LastWriteTime();
+    head.got = file->Read(buffer, size);
+    return head;
+  }
+
+  Fd fd_;
+  std::string path_;  // CP932, as the program named the directory
+  bool listed_ = false;
+  std::vector<std::pair<std::string, std::string>> entries_;  // (CP932 name, disk name)
 };
 
 }  // namespace
@@ -144,7 +230,7 @@ std::optional<std::string> PosixFileSystem::Resolve(std::string_view path) {
 bool PosixFileSystem::ListDirectory(std::string_view path, const EntryCallback& onEntry) {
   auto diskPath = Resolve(path);
   if (!diskPath) return false;
-  Dir listing(OpenDirectory(*diskPath));
+  Dir listing(OpenListing(*diskPath));
   if (listing.get() == nullptr) return false;
   while (dirent* entry = readdir(listing.get())) onEntry(NameFromDisk(entry->d_name));
   return true;
@@ -153,7 +239,7 @@ bool PosixFileSystem::ListDirectory(std::string_view path, const EntryCallback& 
 bool PosixFileSystem::CanList(std::string_view path) {
   auto diskPath = Resolve(path);
   if (!diskPath) return false;
-  Dir listing(OpenDirectory(*diskPath));
+  Dir listing(OpenListing(*diskPath));
   return listing.get() != nullptr;
 }
 
@@ -171,6 +257,21 @@ std::unique_ptr<File> PosixFileSystem::OpenRead(std::string_view path) {
   int flags = fcntl(fd.get(), F_GETFL);
   if (flags >= 0) fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK);
   return std::make_unique<PosixFile>(fd.Detach());
+}
+
+std::optional<uint64_t> PosixFileSystem::FileSize(std::string_view path) {
+  auto diskPath = Resolve(path);
+  struct stat st;
+  if (!diskPath || stat(diskPath->c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+  return static_cast<uint64_t>(st.st_size);
+}
+
+std::unique_ptr<Directory> PosixFileSystem::OpenDirectory(std::string_view path) {
+  auto diskPath = Resolve(path);
+  if (!diskPath) return nullptr;
+  int fd = open(diskPath->c_str(), O_RDONLY | O_DIRECTORY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return nullptr;
+  return std::make_unique<PosixDirectory>(fd, path);
 }
 
 FileSystem& NativeFileSystem() {
