@@ -15,6 +15,12 @@ class RowSource {
   // Row i, composed into `scratch` when it is not stored as it stands; the view is valid until `scratch` or
   // the source changes.
   virtual std::string_view Row(size_t i, std::string& scratch) const = 0;
+
+  // Read like a list: row i, valid until the next read of this source.
+  std::string_view operator[](size_t i) const { return Row(i, scratch_); }
+
+ private:
+  mutable std::string scratch_;
 };
 
 }  // namespace tovir

@@ -12,6 +12,9 @@ namespace tovir::cli {
 
 namespace {
 
+// Output is made and written in pieces of about this size.
+constexpr size_t kPieceBytes = size_t{1} << 18;
+
 void DrawProgress(const Sink& err, int percent) {
   char line[64];
   int filled = percent / 4;
@@ -25,7 +28,10 @@ int RunExport(const ExportOptions& options, fs::FileSystem& fs, const Sink& out,
   kit::HeadlessApplication app;
   app.SetExceptionSink([&](std::string_view what) { err("tovir-cli: " + std::string(what) + "\n"); });
   std::vector<std::string> args{options.folder};
-  Program program(app, fs, args);
+  // The full display is chosen before the folder is taken, so the group it loads is read once, straight into
+  // that display; a named group is first loaded in the short display, which reads only its index files.
+  const bool fullFromStart = options.full && !options.group;
+  Program program(app, fs, args, fullFromStart ? 1 : 0);
   TForm1& form = program.Form1();
   auto message = [&](std::string_view cp932) { err(Encode(cp932, options.encoding) + "\n"); };
 
@@ -57,7 +63,7 @@ int RunExport(const ExportOptions& options, fs::FileSystem& fs, const Sink& out,
   }
   auto click = [&](size_t group) { input.PressRow(form.ListBox1, group); };
   if (!options.allGroups && !groups.empty()) click(groups[0]);
-  if (options.full) input.PickRadioItem(form.RadioGroup1, 1);
+  if (options.full && !fullFromStart) input.PickRadioItem(form.RadioGroup1, 1);
 
   int status = 0;
   auto copy = [&](bool heading, std::string_view group) {
@@ -70,10 +76,17 @@ int RunExport(const ExportOptions& options, fs::FileSystem& fs, const Sink& out,
       message(text + std::string(msg::kMsgNotVer3));
       status = 1;
     }
+    if (form.StatusBar1.SimpleText() == msg::kMsgTooManyDrawings) message(msg::kMsgTooManyDrawings);
     input.ChooseMenuItem(heading ? form.htuki : form.hnasi);
-    app.ResetClipboard();
-    input.ChooseMenuItem(*form.MainMenu1.Find(options.tab ? "Copy3" : "Copy1"));
-    if (app.Clipboard()) out(Encode(*app.Clipboard(), options.encoding));
+    // What the copy command would put on the clipboard, written as it is made: a group of millions of
+    // drawings never stands in memory as one text, and UTF-8 costs one conversion of each piece.
+    form.StreamCopy(options.tab ? 3 : 1, kPieceBytes, [&](std::string_view piece) {
+      if (options.encoding == Encoding::kCp932) {
+        out(piece);
+      } else {
+        out(Encode(piece, options.encoding));
+      }
+    });
   };
 
   if (!options.allGroups) {

@@ -60,4 +60,20 @@ class TableColumn final : public RowSource {
   Column column_;
 };
 
+// A per-row list that is a view of the drawing list's rows: the update date texts or the notes, one per row,
+// empty in the short display.
+class RowColumn final : public RowSource {
+ public:
+  enum class Column { kUpdateDate, kNote };
+  RowColumn(const DrawingRows& rows, Column column) : rows_(rows), column_(column) {}
+  size_t Count() const override { return rows_.Count(); }
+  std::string_view Row(size_t i, std::string&) const override {
+    return column_ == Column::kUpdateDate ? rows_.UpdateDate(i) : rows_.Note(i);
+  }
+
+ private:
+  const DrawingRows& rows_;
+  Column column_;
+};
+
 }  // namespace tovir
