@@ -3,6 +3,8 @@
 
 #include "base/cp932.h"
 
+#include <vector>
+
 namespace tovir {
 
 namespace {
@@ -37,6 +39,62 @@ size_t CharLength(std::string_view s, size_t i) {
   return IsLeadByte(static_cast<unsigned char>(s[i])) && i + 1 < s.size() ? 2 : 1;
 }
 
+// Every CP932 character decoded once, by the platform's own converter: a single byte at [byte], a double-byte
+// character at [256 + (lead - 0x80) * 256 + trail]. 0 marks a character that does not decode.
+class Cp932Table {
+ public:
+  Cp932Table() : units_(256 + 128 * 256, 0) {
+    std::u16string one;
+    for (int b = 0x80; b < 0x100; ++b) {
+      char bytes[2] = {static_cast<char>(b), 0};
+      if (IsLeadByte(static_cast<unsigned char>(b))) {
+        for (int t = 0; t < 0x100; ++t) {
+          bytes[1] = static_cast<char>(t);
+          one.clear();
+          if (t != 0 && encoding_detail::DecodeCp932(std::string_view(bytes, 2), one) && one.size() == 1) {
+            units_[256 + static_cast<size_t>(b - 0x80) * 256 + static_cast<size_t>(t)] = one[0];
+          }
+        }
+      } else {
+        one.clear();
+        if (encoding_detail::DecodeCp932(std::string_view(bytes, 1), one) && one.size() == 1)
+          units_[b] = one[0];
+      }
+    }
+  }
+  char16_t Single(unsigned char b) const { return units_[b]; }
+  char16_t Double(unsigned char lead, unsigned char trail) const {
+    return units_[256 + static_cast<size_t>(lead - 0x80) * 256 + trail];
+  }
+
+ private:
+  std::vector<char16_t> units_;
+};
+
+// Text that decodes throughout, converted through the table: the command-line tool writes millions of rows
+// this way. False, with `out` in any state, at the first character that does not decode.
+bool Cp932ToUtf8ByTable(std::string_view s, std::string& out) {
+  static const Cp932Table table;
+  out.reserve(s.size() + s.size() / 2);
+  for (size_t i = 0; i < s.size(); ++i) {
+    auto b = static_cast<unsigned char>(s[i]);
+    if (b < 0x80) {
+      out += static_cast<char>(b);
+      continue;
+    }
+    char16_t unit = 0;
+    if (IsLeadByte(b)) {
+      if (i + 1 >= s.size()) return false;
+      unit = table.Double(b, static_cast<unsigned char>(s[++i]));
+    } else {
+      unit = table.Single(b);
+    }
+    if (unit == 0) return false;
+    AppendUtf8(out, unit);
+  }
+  return true;
+}
+
 }  // namespace
 
 std::u16string Cp932ToUtf16(std::string_view cp932) {
@@ -61,6 +119,9 @@ std::u16string Cp932ToUtf16(std::string_view cp932) {
 
 std::string Cp932ToUtf8(std::string_view cp932) {
   if (IsAscii(cp932)) return std::string(cp932);
+  std::string out;
+  if (Cp932ToUtf8ByTable(cp932, out)) return out;
+  // Something does not decode: the careful way, which replaces only the bad bytes.
   return Utf16ToUtf8(Cp932ToUtf16(cp932));
 }
 
