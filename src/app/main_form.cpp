@@ -200,7 +200,7 @@ void TForm1::ScanIndexDirectory(std::string_view indexDirectory) {
 }
 
 void TForm1::ReadIndexFiles() {
-  tovir::ReadIndexFiles(fs_, Edit0, ListBox2, table_);
+  tovir::ReadIndexFiles(fs_, Edit0, ListBox2, table_, drawingLimit_);
 }
 
 FileInfo TForm1::ReadFileInfo(size_t drawing) {

@@ -110,6 +110,10 @@ class TForm1 : public kit::TForm {
   kit::TMenuItem& htuki;
   kit::TMenuItem& hnasi;
 
+  // The most drawings a group's table holds: as many as memory allows unless set lower. Past it a group shows
+  // the drawings that fit and says so on the status line.
+  void SetDrawingLimit(size_t limit) { drawingLimit_ = limit; }
+
   // The copy text of copy command 1 to 4 (Copy1: all rows, fixed width; Copy2: selected rows, fixed width;
   // Copy3 and Copy4: tab-separated), handed to `write` in pieces of about `chunkBytes` as it is made, exactly
   // as the command would put it on the clipboard; nothing when it would leave the clipboard as it is.
@@ -150,6 +154,7 @@ class TForm1 : public kit::TForm {
 
   // The drawing table of the shown group and the rows of the drawing list composed from it.
   CompactDrawingTable table_;
+  size_t drawingLimit_ = static_cast<size_t>(-1);
   DrawingRows rows_{table_};
   TableColumn users_{table_, TableColumn::Column::kUser};
   TableColumn names_{table_, TableColumn::Column::kName};
