@@ -84,7 +84,7 @@ TEST(DrawingTable, FileNamesStopAtANulInTheNumber) {
       {"12    ", "Mc12    .1@@"},
       {std::string("12\0\0\0\0", 6), "Mc12"},
       {std::string(6, '\0'), "Mc"},
-      {std::string("\x82\xa0\0X", 6), "Mc\x82\xa0"},
+      {std::string("\x82\xa0\0X\0\0", 6), "Mc\x82\xa0"},
   };
   for (const auto& c : cases) {
     DrawingRecord record{};

@@ -122,7 +122,7 @@ TEST(FileInfo, ReaderWithOpenUserDirectoriesGivesWhatReadFileInfoGives) {
       {"NOBODY", "Mc000001.1@@"},
       {"", "Mc"},
       {"SATO", "Mc000001.1@@"},  // a user directory again
-      {"SATO", std::string("Mc\0001.1@@", 12)},
+      {"SATO", "Mc\\0001.1@@"},  // a separator on Windows, a plain byte elsewhere
   };
   auto& fs = fs::NativeFileSystem();
   std::string index = folder.Join({"G", "V3idxft"});
