@@ -43,7 +43,8 @@ std::string_view FirstCharacter(std::string_view path) {
 
 }  // namespace
 
-TForm1::TForm1(kit::Application& app, fs::FileSystem& fs, const std::vector<std::string>& args)
+TForm1::TForm1(kit::Application& app, fs::FileSystem& fs, const std::vector<std::string>& args,
+               int startDisplay)
     : kit::TForm(app, Design(), true),
       Bevel1(*this, "Bevel1"),
       Label8(*this, "Label8"),
@@ -69,8 +70,15 @@ TForm1::TForm1(kit::Application& app, fs::FileSystem& fs, const std::vector<std:
       PopupMenu1(*this, "PopupMenu1", kit::TMenu::Kind::kPopupMenu),
       htuki(BuildMenus()),
       hnasi(*MainMenu1.Find("hnasi")),
+      ListBox3(users_),
+      ListBox4(names_),
+      ListBox5(files_),
+      ListBox9(notes_),
+      ListBox12(dates_),
       app_(app),
       fs_(fs) {
+  ListBox13.SetRows(&rows_);
+  if (startDisplay != 0) RadioGroup1.SetItemIndex(startDisplay);
   Menu = &MainMenu1;
   ListBox13.PopupMenu = &PopupMenu1;
   OnCloseQuery = [this](bool& canClose) { FormCloseQuery(canClose); };
@@ -187,6 +195,12 @@ void TForm1::LoadGroup(const std::string& indexDirectory) {
     FailLoad(false);
     throw;
   }
+  // An absurd index file (gigabytes of zeros read as millions of drawings) can hold more than memory: the
+  // drawings that fit are listed, and the status line says that is not all.
+  if (table_.Truncated()) {
+    problem_ = LoadProblem::kTooManyDrawings;
+    ReportError(msg::kMsgTooManyDrawings);
+  }
 }
 
 void TForm1::FailLoad(bool outOfMemory) {
@@ -199,12 +213,9 @@ void TForm1::FailLoad(bool outOfMemory) {
 
 void TForm1::ClearGroupLists() {
   ListBox2.Clear();
-  ListBox3.Clear();
-  ListBox4.Clear();
-  ListBox5.Clear();
+  rows_.Clear();
+  table_.Clear();
   ListBox8.Clear();
-  ListBox9.Clear();
-  ListBox12.Clear();
   ListBox13.Clear();
 }
 
@@ -220,7 +231,7 @@ void TForm1::ScanIndexDirectory(std::string_view indexDirectory) {
 }
 
 void TForm1::ReadIndexFiles() {
-  IndexReadResult result = tovir::ReadIndexFiles(fs_, Edit0, ListBox2, {ListBox3, ListBox4, ListBox5});
+  IndexReadResult result = tovir::ReadIndexFiles(fs_, Edit0, ListBox2, table_, drawingLimit_);
   if (result.unreadable == 0) return;
   // The other index files are read all the same; the status line says what is missing, without a beep, as a
   // note rather than an error.
@@ -230,7 +241,7 @@ void TForm1::ReadIndexFiles() {
 }
 
 FileInfo TForm1::ReadFileInfo(size_t drawing) {
-  return tovir::ReadFileInfo(fs_, Edit0, ListBox3[drawing], ListBox5[drawing]);
+  return tovir::ReadFileInfo(fs_, Edit0, table_.User(drawing), table_.FileName(drawing));
 }
 
 void TForm1::FillDrawingList() {
@@ -239,22 +250,15 @@ void TForm1::FillDrawingList() {
     FullDisplay();
     return;
   }
-  const size_t n = ListBox4.Count();
-  StringList& rows = ListBox13.MutableItems();
-  rows.Reserve(n, n * (kUserColumnWidth + 1 + kDrawingNameWidth));
-  std::string row;
-  for (size_t i = 0; i < n; ++i) {
-    BuildShortRow(row, ListBox3[i], ListBox4[i]);
-    rows.Add(row);
-    ListBox12.Add("");
-    ListBox9.Add("");
-  }
+  // The rows are the table's drawings, composed when the list, a copy or the search reads them.
+  const size_t n = table_.Count();
+  rows_.ShowShort(n);
   ListBox13.ItemsChanged();
   Label12.SetCaption(FormatCount(static_cast<long long>(n)));
 }
 
 void TForm1::FullDisplay() {
-  const size_t n = ListBox4.Count();
+  const size_t n = table_.Count();
   Label12.SetCaption(FormatCount(static_cast<long long>(n)));
   ReadCancelled = 0;
   if (form2_ != nullptr) {
@@ -267,7 +271,9 @@ void TForm1::FullDisplay() {
   progressTrace_.clear();
   reading_ = true;
   try {
-    std::string row;
+    rows_.BeginFull(n);
+    // Each user directory is opened once for the whole reading, and each drawing file relative to it.
+    DrawingFileReader reader(fs_, Edit0);
     for (size_t i = 0; i < n; ++i) {
       int position = ProgressPosition(i, n);
       ProgressBar1.SetPosition(position);
@@ -281,11 +287,9 @@ void TForm1::FullDisplay() {
       // A drop, a group click or a display change arrived, or the window is closing: they take over,
       // silently.
       if (!deferred_.empty() || app_.Terminated()) break;
-      FileInfo info = ReadFileInfo(i);
-      ListBox12.Add(info.updateDate);
-      ListBox9.Add(info.note);
-      BuildFullRow(row, ListBox3[i], ListBox4[i], info.updateDate, info.note);
-      ListBox13.Add(row);
+      FileInfo info = reader.Read(table_.User(i), table_.FileName(i));
+      rows_.AddFull(info.updateDate, info.note);
+      ListBox13.RowsAdded();
     }
   } catch (...) {
     // The reading failed half-way (the file layer threw, memory ran out): the window must not stay in the
@@ -407,10 +411,10 @@ void TForm1::BitBtn1Click() {
 void TForm1::Copy(bool tabSeparated, bool selectedOnly) {
   std::function<bool(size_t)> selected;
   if (selectedOnly) selected = [this](size_t row) { return ListBox13.Selected(row); };
-  CopySource source{
-      ListBox13.Items(), ListBox3, ListBox4, ListBox12, ListBox9, CurrentGroup, RadioGroup1.ItemIndex() != 0,
-      htuki.Checked(),   selected};
-  Edit7 = tabSeparated ? TabSeparatedCopy(source) : FixedWidthCopy(source);
+  DrawingCopyRows rows(rows_);
+  // Assembled once, at its exact size.
+  Edit7 =
+      CopyText({rows, CurrentGroup, RadioGroup1.ItemIndex() != 0, htuki.Checked(), tabSeparated, selected});
   // An empty text leaves the clipboard as it was; tab-separated lines also go as a table for spreadsheets.
   if (!Edit7.empty() && tabSeparated) {
     app_.SetClipboardTable(Edit7);
@@ -418,6 +422,16 @@ void TForm1::Copy(bool tabSeparated, bool selectedOnly) {
     app_.SetClipboardText(Edit7);
   }
   std::string().swap(Edit7);
+}
+
+void TForm1::StreamCopy(int command, size_t chunkBytes, const std::function<void(std::string_view)>& write) {
+  const bool tabSeparated = command >= 3;
+  std::function<bool(size_t)> selected;
+  if (command % 2 == 0) selected = [this](size_t row) { return ListBox13.Selected(row); };
+  DrawingCopyRows rows(rows_);
+  tovir::StreamCopy(
+      {rows, CurrentGroup, RadioGroup1.ItemIndex() != 0, htuki.Checked(), tabSeparated, selected}, chunkBytes,
+      write);
 }
 
 void TForm1::Copy1Click() {

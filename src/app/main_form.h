@@ -11,7 +11,9 @@
 #include "base/string_list.h"
 #include "fs/file_system.h"
 #include "kit/controls.h"
+#include "reader/drawing_table.h"
 #include "reader/file_info.h"
+#include "view/drawing_rows.h"
 
 namespace tovir {
 
@@ -27,14 +29,17 @@ class TForm1 : public kit::TForm {
   static constexpr size_t kMaxDroppedName = 254;
 
   // What went wrong in the last intake or group load, for callers that need more than the status line.
-  enum class LoadProblem { kNone, kRefused, kNotVer3, kUnreadableIndexFiles, kOutOfMemory };
+  enum class LoadProblem { kNone, kRefused, kNotVer3, kUnreadableIndexFiles, kTooManyDrawings, kOutOfMemory };
 
   // The window's design: its frame and every control's layout.
   static const kit::FormLayout& Design();
 
   // Creates the window, wires its controls' events to the handlers below and runs FormCreate, which takes
   // args[0], if there is one, as a drawing-data folder.
-  TForm1(kit::Application& app, fs::FileSystem& fs, const std::vector<std::string>& args);
+  // `startDisplay` is the display item chosen before the folder is taken (0 short, 1 full): the program
+  // starts with the short one; tovir-cli asks for the full one so that it loads the group only once.
+  TForm1(kit::Application& app, fs::FileSystem& fs, const std::vector<std::string>& args,
+         int startDisplay = 0);
   // The windows created after this one.
   void AttachWindows(TForm2& form2, TForm4& form4, TForm5& form5);
 
@@ -107,16 +112,25 @@ class TForm1 : public kit::TForm {
   kit::TMenuItem& htuki;
   kit::TMenuItem& hnasi;
 
-  // Hidden lists and edits, never shown.
+  // The most drawings a group's table holds: as many as memory allows unless set lower. Past it a group shows
+  // the drawings that fit and says so on the status line.
+  void SetDrawingLimit(size_t limit) { drawingLimit_ = limit; }
+
+  // The copy text of copy command 1 to 4 (Copy1: all rows, fixed width; Copy2: selected rows, fixed width;
+  // Copy3 and Copy4: tab-separated), handed to `write` in pieces of about `chunkBytes` as it is made, exactly
+  // as the command would put it on the clipboard; nothing when it would leave the clipboard as it is.
+  void StreamCopy(int command, size_t chunkBytes, const std::function<void(std::string_view)>& write);
+
+  // Hidden lists and edits, never shown. The per-drawing and per-row lists are views of the drawing table.
   StringList ListBox2{StringList::Order::kSorted};  // the shown group's index file names ("MC..."), sorted
-  StringList ListBox3;   // per drawing: its user, from the name of the index file that holds it
-  StringList ListBox4;   // per drawing: its name "PN,FN", padded with blanks
-  StringList ListBox5;   // per drawing: the name of its drawing file in the user's folder
-  StringList ListBox9;   // per row: the drawing's note (full display; empty in the short one)
-  StringList ListBox12;  // per row: the drawing's update date and time (full display; empty in the short one)
-  std::string Edit0;     // the shown group's index directory
-  std::string Edit6;     // the drawing-data folder exactly as it was dropped or given
-  std::string Edit7;     // the copy commands' text, empty between commands
+  const RowSource& ListBox3;   // per drawing: its user, from the name of the index file that holds it
+  const RowSource& ListBox4;   // per drawing: its name "PN,FN", padded with blanks
+  const RowSource& ListBox5;   // per drawing: the name of its drawing file in the user's folder
+  const RowSource& ListBox9;   // per row: the drawing's note (full display; empty in the short one)
+  const RowSource& ListBox12;  // per row: the drawing's update date and time (full display; empty in short)
+  std::string Edit0;           // the shown group's index directory
+  std::string Edit6;           // the drawing-data folder exactly as it was dropped or given
+  std::string Edit7;           // the copy commands' text, empty between commands
 
  private:
   // Fills both menus from the menu table, wires their items to the handlers and returns htuki.
@@ -142,6 +156,16 @@ class TForm1 : public kit::TForm {
 
   kit::Application& app_;
   fs::FileSystem& fs_;
+
+  // The drawing table of the shown group and the rows of the drawing list composed from it.
+  CompactDrawingTable table_;
+  size_t drawingLimit_ = static_cast<size_t>(-1);
+  DrawingRows rows_{table_};
+  TableColumn users_{table_, TableColumn::Column::kUser};
+  TableColumn names_{table_, TableColumn::Column::kName};
+  TableColumn files_{table_, TableColumn::Column::kFileName};
+  RowColumn notes_{rows_, RowColumn::Column::kNote};
+  RowColumn dates_{rows_, RowColumn::Column::kUpdateDate};
   TForm2* form2_ = nullptr;
   TForm4* form4_ = nullptr;
   TForm5* form5_ = nullptr;

@@ -5,9 +5,10 @@
 
 namespace tovir {
 
-Program::Program(kit::Application& app, fs::FileSystem& fs, const std::vector<std::string>& args) {
+Program::Program(kit::Application& app, fs::FileSystem& fs, const std::vector<std::string>& args,
+                 int startDisplay) {
   app.SetTitle(msg::kAppTitle);
-  form1_ = std::make_unique<TForm1>(app, fs, args);
+  form1_ = std::make_unique<TForm1>(app, fs, args, startDisplay);
   form5_ = std::make_unique<TForm5>(app);
   form4_ = std::make_unique<TForm4>(app);
   form2_ = std::make_unique<TForm2>(app);

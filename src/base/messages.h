@@ -29,6 +29,11 @@ inline constexpr std::string_view kMsgOutOfMemory =
 // 見つかりません！  (a search that found nothing)
 inline constexpr std::string_view kMsgNotFound =
     "\x8c\xa9\x82\xc2\x82\xa9\x82\xe8\x82\xdc\x82\xb9\x82\xf1\x81I";
+// 図面が多すぎるため、読めた分だけ表示します！  (a group with more drawings than memory holds; those that fit
+// show)
+inline constexpr std::string_view kMsgTooManyDrawings =
+    "\x90}\x96\xca\x82\xaa\x91\xbd\x82\xb7\x82\xac\x82\xe9\x82\xbd\x82\xdf\x81"
+    "A\x93\xc7\x82\xdf\x82\xbd\x95\xaa\x82\xbe\x82\xaf\x95\x5c\x8e\xa6\x82\xb5\x82\xdc\x82\xb7\x81I";
 // User名  (Label3: column caption and tab heading field)
 inline constexpr std::string_view kLabelUser = "User\x96\xbc";
 // 図面名（PN,FN）  (Label4)

@@ -42,6 +42,14 @@ size_t StringList::InsertSorted(std::string_view text) {
   return index;
 }
 
+void StringList::EndBatch() {
+  if (order_ != Order::kSorted) return;
+  std::stable_sort(spans_.begin(), spans_.end(), [this](const Span& a, const Span& b) {
+    return CompareNoCase(std::string_view(data_.get() + a.offset, a.length),
+                         std::string_view(data_.get() + b.offset, b.length)) < 0;
+  });
+}
+
 void StringList::Reserve(size_t entries, size_t bytes) {
   spans_.reserve(entries);
   if (bytes > capacity_) {

@@ -35,6 +35,12 @@ class StringList {
     spans_.push_back(Append(text));
     return spans_.size() - 1;
   }
+  // Many entries at once: AddBatch keeps them in the order given, and the list is in its order again after
+  // EndBatch, exactly as if each had been added in turn (a stable sort puts equal entries in the order they
+  // came). One sort instead of an insertion each: a directory of 200,000 index files lists in a blink, not in
+  // quadratic time.
+  void AddBatch(std::string_view text) { spans_.push_back(Append(CutAtNul(text))); }
+  void EndBatch();
   void Clear() {
     size_ = 0;
     spans_.clear();

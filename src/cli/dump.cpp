@@ -29,7 +29,8 @@ class Writer {
     return digits;
   }
 
-  Json List(const StringList& list) const {
+  template <typename Rows>
+  Json List(const Rows& list) const {
     Json array = Json::array();
     for (size_t i = 0; i < list.Count(); ++i) array.push_back(Text(list[i]));
     return array;
@@ -194,7 +195,7 @@ std::string DumpState(Program& program, kit::StateView& view, bool hex) {
   json["ListBox8"] = w.List(f.ListBox8.Items());
   json["ListBox9"] = w.List(f.ListBox9);
   json["ListBox12"] = w.List(f.ListBox12);
-  json["ListBox13"] = w.List(f.ListBox13.Items());
+  json["ListBox13"] = w.List(f.ListBox13);
   json["ListBox1Selected"] = f.ListBox1.ItemIndex();
   json["ListBox13Selected"] = view.SelectedRows(f.ListBox13);
   json["ListBox13ItemIndex"] = view.FocusRow(f.ListBox13);

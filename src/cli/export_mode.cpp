@@ -13,6 +13,9 @@ namespace tovir::cli {
 
 namespace {
 
+// Output is made and written in pieces of about this size.
+constexpr size_t kPieceBytes = size_t{1} << 18;
+
 void DrawProgress(const Sink& err, int percent) {
   char line[64];
   int filled = percent / 4;
@@ -37,7 +40,10 @@ int Export(const ExportOptions& options, fs::FileSystem& fs, const Sink& out, co
     if (outOfMemory) throw std::bad_alloc();
   };
   std::vector<std::string> args{options.folder};
-  Program program(app, fs, args);
+  // The full display is chosen before the folder is taken, so the group it loads is read once, straight into
+  // that display; a named group is first loaded in the short display, which reads only its index files.
+  const bool fullFromStart = options.full && !options.group;
+  Program program(app, fs, args, fullFromStart ? 1 : 0);
   checked();
   TForm1& form = program.Form1();
   auto message = [&](std::string_view cp932) { err(Encode(cp932, options.encoding) + "\n"); };
@@ -73,7 +79,7 @@ int Export(const ExportOptions& options, fs::FileSystem& fs, const Sink& out, co
     checked();
   };
   if (!options.allGroups && !groups.empty()) click(groups[0]);
-  if (options.full) input.PickRadioItem(form.RadioGroup1, 1);
+  if (options.full && !fullFromStart) input.PickRadioItem(form.RadioGroup1, 1);
   checked();
 
   int status = 0;
@@ -90,11 +96,19 @@ int Export(const ExportOptions& options, fs::FileSystem& fs, const Sink& out, co
     } else if (form.LastProblem() == TForm1::LoadProblem::kUnreadableIndexFiles) {
       message(prefix + form.LastProblemText());  // every readable drawing still follows; the status stays 0
     }
+    if (form.LastProblem() == TForm1::LoadProblem::kTooManyDrawings)
+      message(prefix + std::string(msg::kMsgTooManyDrawings));
     input.ChooseMenuItem(heading ? form.htuki : form.hnasi);
-    app.ResetClipboard();
-    input.ChooseMenuItem(*form.MainMenu1.Find(options.tab ? "Copy3" : "Copy1"));
     checked();
-    if (app.Clipboard()) out(Encode(*app.Clipboard(), options.encoding));
+    // What the copy command would put on the clipboard, written as it is made: a group of millions of
+    // drawings never stands in memory as one text, and UTF-8 costs one conversion of each piece.
+    form.StreamCopy(options.tab ? 3 : 1, kPieceBytes, [&](std::string_view piece) {
+      if (options.encoding == Encoding::kCp932) {
+        out(piece);
+      } else {
+        out(Encode(piece, options.encoding));
+      }
+    });
   };
 
   if (!options.allGroups) {

@@ -1,8 +1,8 @@
 // The clipboard texts of the four copy commands.
 #include "export/copy.h"
 
-#include "base/messages.h"
 #include "base/cp932.h"
+#include "base/messages.h"
 
 namespace tovir {
 
@@ -21,15 +21,55 @@ std::string_view EntryOr(const StringList& list, size_t i) {
   return i < list.Count() ? list[i] : std::string_view();
 }
 
-template <typename AppendLine>
-std::string Build(const CopySource& source, std::string heading, AppendLine appendLine) {
-  std::string text = source.heading ? std::move(heading) : std::string();
-  for (size_t i = 0; i < source.rows.Count(); ++i) {
-    if (source.selected && !source.selected(i)) continue;
-    appendLine(text, i);
+// The rows of the lists of a CopySource.
+class ListCopyRows final : public CopyRows {
+ public:
+  explicit ListCopyRows(const CopySource& source) : s_(source) {}
+  size_t Count() const override { return s_.rows.Count(); }
+  std::string_view Row(size_t i, std::string&) const override { return s_.rows[i]; }
+  std::string_view User(size_t i) const override { return EntryOr(s_.users, i); }
+  std::string_view Name(size_t i) const override { return EntryOr(s_.names, i); }
+  std::string_view UpdateDate(size_t i) const override { return EntryOr(s_.dates, i); }
+  std::string_view Note(size_t i) const override { return EntryOr(s_.notes, i); }
+
+ private:
+  const CopySource& s_;
+};
+
+// Makes the copy text line by line: `line(text)` is called with each line, CR LF included, the heading first.
+class LineMaker {
+ public:
+  explicit LineMaker(const CopyRequest& request)
+      : r_(request),
+        prefix_(GroupPrefix(request.group)),
+        heading_(!request.heading       ? std::string()
+                 : request.tabSeparated ? TabHeading()
+                                        : FixedHeading(request.fullDisplay)) {}
+
+  template <typename Line>
+  void Each(Line line) {
+    if (!heading_.empty()) line(std::string_view(heading_));
+    const size_t n = r_.rows.Count();
+    for (size_t i = 0; i < n; ++i) {
+      if (r_.selected && !r_.selected(i)) continue;
+      line_.clear();
+      if (r_.tabSeparated) {
+        AppendTabLine(line_, r_.group, r_.rows.User(i), r_.rows.Name(i), r_.rows.UpdateDate(i),
+                      r_.rows.Note(i));
+      } else {
+        line_.append(prefix_).append(r_.rows.Row(i, row_)).append(kCrLf);
+      }
+      line(std::string_view(line_));
+    }
   }
-  return text;
-}
+
+ private:
+  const CopyRequest& r_;
+  std::string prefix_;
+  std::string heading_;
+  std::string line_;
+  std::string row_;
+};
 
 }  // namespace
 
@@ -72,18 +112,41 @@ void AppendTabLine(std::string& out, std::string_view group, std::string_view us
   out.append(Trim(note)).append(kCrLf);
 }
 
-std::string FixedWidthCopy(const CopySource& source) {
-  const std::string prefix = GroupPrefix(source.group);
-  return Build(source, FixedHeading(source.fullDisplay), [&](std::string& text, size_t i) {
-    text.append(prefix).append(source.rows[i]).append(kCrLf);
+size_t CopySize(const CopyRequest& request) {
+  size_t size = 0;
+  LineMaker(request).Each([&](std::string_view line) { size += line.size(); });
+  return size;
+}
+
+std::string CopyText(const CopyRequest& request) {
+  std::string text;
+  text.reserve(CopySize(request));
+  LineMaker(request).Each([&](std::string_view line) { text.append(line); });
+  return text;
+}
+
+void StreamCopy(const CopyRequest& request, size_t chunkBytes,
+                const std::function<void(std::string_view piece)>& write) {
+  std::string piece;
+  piece.reserve(chunkBytes + 256);
+  LineMaker(request).Each([&](std::string_view line) {
+    piece.append(line);
+    if (piece.size() >= chunkBytes) {
+      write(piece);
+      piece.clear();
+    }
   });
+  if (!piece.empty()) write(piece);
+}
+
+std::string FixedWidthCopy(const CopySource& source) {
+  ListCopyRows rows(source);
+  return CopyText({rows, source.group, source.fullDisplay, source.heading, false, source.selected});
 }
 
 std::string TabSeparatedCopy(const CopySource& source) {
-  return Build(source, TabHeading(), [&](std::string& text, size_t i) {
-    AppendTabLine(text, source.group, EntryOr(source.users, i), EntryOr(source.names, i),
-                  EntryOr(source.dates, i), EntryOr(source.notes, i));
-  });
+  ListCopyRows rows(source);
+  return CopyText({rows, source.group, source.fullDisplay, source.heading, true, source.selected});
 }
 
 }  // namespace tovir

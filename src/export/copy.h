@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "base/string_list.h"
+#include "view/drawing_rows.h"
 
 namespace tovir {
 
@@ -31,6 +32,52 @@ struct CopySource {
   // Only rows for which this says true are taken; all rows when it is empty.
   std::function<bool(size_t row)> selected;
 };
+
+// What the copy commands read of each row of the drawing list.
+class CopyRows {
+ public:
+  virtual ~CopyRows() = default;
+  virtual size_t Count() const = 0;
+  virtual std::string_view Row(size_t i, std::string& scratch) const = 0;
+  virtual std::string_view User(size_t i) const = 0;
+  virtual std::string_view Name(size_t i) const = 0;
+  virtual std::string_view UpdateDate(size_t i) const = 0;
+  virtual std::string_view Note(size_t i) const = 0;
+};
+
+// The rows of the drawing list as the drawing table's view gives them.
+class DrawingCopyRows final : public CopyRows {
+ public:
+  explicit DrawingCopyRows(const DrawingRows& rows) : rows_(rows) {}
+  size_t Count() const override { return rows_.Count(); }
+  std::string_view Row(size_t i, std::string& scratch) const override { return rows_.Row(i, scratch); }
+  std::string_view User(size_t i) const override { return rows_.User(i); }
+  std::string_view Name(size_t i) const override { return rows_.Name(i); }
+  std::string_view UpdateDate(size_t i) const override { return rows_.UpdateDate(i); }
+  std::string_view Note(size_t i) const override { return rows_.Note(i); }
+
+ private:
+  const DrawingRows& rows_;
+};
+
+struct CopyRequest {
+  const CopyRows& rows;
+  std::string_view group;  // the shown group, trimmed
+  bool fullDisplay = false;
+  bool heading = true;
+  bool tabSeparated = false;
+  // Only rows for which this says true are taken; all rows when it is empty.
+  std::function<bool(size_t row)> selected;
+};
+
+// The copy text's length in bytes.
+size_t CopySize(const CopyRequest& request);
+// The copy text, assembled in one piece of exactly its size.
+std::string CopyText(const CopyRequest& request);
+// The copy text handed to `write` piece by piece as it is made: each piece ends at a line end and holds about
+// `chunkBytes` (a line more at most), so a copy of millions of rows never stands in memory whole.
+void StreamCopy(const CopyRequest& request, size_t chunkBytes,
+                const std::function<void(std::string_view piece)>& write);
 
 std::string FixedWidthCopy(const CopySource& source);
 std::string TabSeparatedCopy(const CopySource& source);

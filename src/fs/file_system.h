@@ -3,9 +3,11 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "base/dos_time.h"
@@ -32,6 +34,26 @@ class File {
   virtual std::optional<DosDateTime> LastWriteTime() = 0;
 };
 
+// What one read of a file's head gives: whether the file could be opened, how many bytes were read, and its
+// last-write time (local DOS words; nullopt when the file system cannot give it or the DOS form cannot hold
+// it).
+struct FileHead {
+  bool opened = false;
+  size_t got = 0;
+  std::optional<DosDateTime> lastWrite;
+};
+
+// A directory held open for reading many files in it: each costs one open, one status call for both the kind
+// of file and its last-write time, one read and one close.
+class Directory {
+ public:
+  virtual ~Directory() = default;
+
+  // Reads up to `size` bytes from the start of the regular file `name` in this directory. A name that does
+  // not exist with its exact letter case is looked up ignoring ASCII letter case, as in FileSystem::OpenRead.
+  virtual FileHead ReadHead(std::string_view name, void* buffer, size_t size) = 0;
+};
+
 class FileSystem {
  public:
   using EntryCallback = std::function<void(std::string_view name)>;
@@ -48,6 +70,24 @@ class FileSystem {
   // Opens an existing regular file for reading; nullptr when it is missing, is a directory, a device or a
   // pipe, or cannot be opened for any other reason.
   virtual std::unique_ptr<File> OpenRead(std::string_view path) = 0;
+
+  // The size of an existing regular file, taken without opening it; nullopt when OpenRead would fail.
+  virtual std::optional<uint64_t> FileSize(std::string_view path) = 0;
+
+  // Opens a directory for reading the files in it; nullptr when it cannot be opened.
+  virtual std::unique_ptr<Directory> OpenDirectory(std::string_view path) = 0;
+};
+
+// A directory whose files are read through their file system's paths, one OpenRead each: for file systems
+// that have nothing faster (the in-memory ones of the tests).
+class PathDirectory final : public Directory {
+ public:
+  PathDirectory(FileSystem& fs, std::string_view path) : fs_(fs), path_(path) {}
+  FileHead ReadHead(std::string_view name, void* buffer, size_t size) override;
+
+ private:
+  FileSystem& fs_;
+  std::string path_;
 };
 
 // The file system of the machine the program runs on.

@@ -166,7 +166,11 @@ void TListBox::Clear() {
 void TListBox::ItemsChanged() {
   // A list that was refilled is a new list to the backend: selection and focus start afresh.
   peer_->CountChanged(0);
-  if (!items_.Empty()) peer_->CountChanged(items_.Count());
+  if (Count() > 0) peer_->CountChanged(Count());
+}
+
+void TListBox::RowsAdded() {
+  peer_->CountChanged(Count());
 }
 
 TRadioGroup::TRadioGroup(TForm& owner, std::string_view name, std::vector<std::string> items, int itemIndex)

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/row_source.h"
 #include "base/string_list.h"
 #include "kit/application.h"
 #include "kit/layout.h"
@@ -200,13 +201,22 @@ class TListBox final : public TControl {
   bool MultiSelect() const { return selection_ == Selection::kExtended; }
 
   const StringList& Items() const { return items_; }
-  size_t Count() const { return items_.Count(); }
-  std::string_view operator[](size_t i) const { return items_[i]; }
+  size_t Count() const { return rows_ != nullptr ? rows_->Count() : items_.Count(); }
+  // With a row source, the row is composed on demand and the view is valid until the next call.
+  std::string_view operator[](size_t i) const {
+    return rows_ != nullptr ? rows_->Row(i, scratch_) : items_[i];
+  }
   size_t Add(std::string_view text);
   void Clear();
   // For filling many rows at once: change Items through this, then call ItemsChanged once.
   StringList& MutableItems() { return items_; }
   void ItemsChanged();
+
+  // A list whose rows are the program's own data, read through `rows` (which outlives the list) instead of
+  // being stored: a group of a million drawings costs the list nothing. The source changes only with the
+  // program's data; ItemsChanged tells the backend of a new set of rows, RowsAdded of rows added at the end.
+  void SetRows(const RowSource* rows) { rows_ = rows; }
+  void RowsAdded();
 
   int ItemIndex() const { return peer_->ItemIndex(); }
   void SetItemIndex(int row) { peer_->SetItemIndex(row); }
@@ -224,6 +234,8 @@ class TListBox final : public TControl {
  private:
   ControlPeer* BasePeer() const override { return peer_.get(); }
   StringList items_;
+  const RowSource* rows_ = nullptr;
+  mutable std::string scratch_;
   Selection selection_;
   std::unique_ptr<ListBoxPeer> peer_;
 };

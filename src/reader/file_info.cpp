@@ -43,4 +43,38 @@ FileInfo ReadFileInfo(fs::FileSystem& fs, std::string_view indexDirectory, std::
   return info;
 }
 
+namespace {
+
+// Open directory handles kept at most; far below any limit of open files.
+constexpr size_t kMaxOpenDirectories = 64;
+
+void SetNote(FileInfo& info, const char* head, size_t got) {
+  if (got > kNoteOffset) info.note.assign(CutAtNul(std::string_view(head + kNoteOffset, got - kNoteOffset)));
+}
+
+}  // namespace
+
+DrawingFileReader::DrawingFileReader(fs::FileSystem& fs, std::string_view indexDirectory)
+    : fs_(fs), group_(GroupDirectoryOf(indexDirectory)) {}
+
+FileInfo DrawingFileReader::Read(std::string_view user, std::string_view drawingFile) {
+  auto it = directories_.find(user);
+  if (it == directories_.end()) {
+    if (directories_.size() >= kMaxOpenDirectories) directories_.clear();
+    std::string path = group_;
+    path.append(user);
+    it = directories_.emplace(std::string(user), fs_.OpenDirectory(path)).first;
+  }
+  FileInfo info;
+  // No file can be opened inside a user directory that cannot be.
+  if (it->second == nullptr) return info;
+  char head[kNoteOffset + kNoteSize];
+  fs::FileHead got = it->second->ReadHead(drawingFile, head, sizeof head);
+  if (!got.opened) return info;
+  info.opened = true;
+  if (got.lastWrite) info.updateDate = FormatUpdateDate(*got.lastWrite);
+  SetNote(info, head, got.got);
+  return info;
+}
+
 }  // namespace tovir

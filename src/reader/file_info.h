@@ -1,6 +1,8 @@
 // Reads a drawing file's update date and note.
 #pragma once
 
+#include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -29,5 +31,25 @@ std::string DrawingFilePath(std::string_view indexDirectory, std::string_view us
 // date and note. `opened` is false, and nothing else is set, when it cannot be opened.
 FileInfo ReadFileInfo(fs::FileSystem& fs, std::string_view indexDirectory, std::string_view user,
                       std::string_view drawingFile);
+
+// Reads the update dates and notes of the drawings of one group, as the full display does for every drawing:
+// each user directory is opened once, at its first drawing, and every drawing file is then read relative to
+// it with one open, one status call, one read and one close.
+class DrawingFileReader {
+ public:
+  DrawingFileReader(fs::FileSystem& fs, std::string_view indexDirectory);
+  DrawingFileReader(const DrawingFileReader&) = delete;
+  DrawingFileReader& operator=(const DrawingFileReader&) = delete;
+
+  // The same result as ReadFileInfo for the same user and drawing file name.
+  FileInfo Read(std::string_view user, std::string_view drawingFile);
+
+ private:
+  fs::FileSystem& fs_;
+  std::string group_;  // the group directory with its trailing separator
+  // The user directories opened so far; a null entry is one that could not be opened. A group has one user
+  // per index file, so this stays small; past a limit the handles are given back and opened again as needed.
+  std::map<std::string, std::unique_ptr<fs::Directory>, std::less<>> directories_;
+};
 
 }  // namespace tovir

@@ -17,13 +17,15 @@ bool IsDotEntry(std::string_view name) {
 
 bool ScanGroups(fs::FileSystem& fs, std::string_view folder, StringList& groups) {
   std::string sub;
-  return fs.ListDirectory(folder, [&](std::string_view name) {
+  bool listed = fs.ListDirectory(folder, [&](std::string_view name) {
     if (IsDotEntry(name)) return;
     sub.assign(folder);
     sub += kPathSeparator;
     sub.append(name);
-    if (fs.CanList(sub)) groups.Add(name);
+    if (fs.CanList(sub)) groups.AddBatch(name);
   });
+  groups.EndBatch();
+  return listed;
 }
 
 std::string_view UserNameFromIndexFile(std::string_view indexFileName) {
@@ -36,12 +38,15 @@ std::string_view UserNameFromIndexFile(std::string_view indexFileName) {
 bool ScanIndexDirectory(fs::FileSystem& fs, std::string_view indexDirectory, StringList& indexFiles,
                         StringList& users) {
   if (indexDirectory.size() > kMaxIndexDirectoryPath) return false;
-  return fs.ListDirectory(indexDirectory, [&](std::string_view name) {
+  bool listed = fs.ListDirectory(indexDirectory, [&](std::string_view name) {
     if (IsDotEntry(name)) return;
     if (name.substr(0, 2) != "MC") return;
-    indexFiles.Add(name);
-    users.Add(UserNameFromIndexFile(name));
+    indexFiles.AddBatch(name);
+    users.AddBatch(UserNameFromIndexFile(name));
   });
+  indexFiles.EndBatch();
+  users.EndBatch();
+  return listed;
 }
 
 }  // namespace tovir

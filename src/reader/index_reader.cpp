@@ -1,9 +1,11 @@
 // Reads the index files of one group into its drawing table.
 #include "reader/index_reader.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "base/cp932.h"
 #include "base/messages.h"
@@ -17,7 +19,6 @@ namespace {
 // Field positions within a drawing record.
 constexpr size_t kStatusOffset = 0;
 constexpr size_t kFileNumberOffset = 12;
-constexpr size_t kFileNumberSize = 6;
 constexpr size_t kPnOffset = 33;
 constexpr size_t kPnSize = 16;
 constexpr size_t kFnOffset = 50;
@@ -34,58 +35,77 @@ size_t LengthToNul(const char* text, size_t size) {
   return i;
 }
 
-void AddRecord(const char* record, std::string_view user, DrawingTable& table) {
-  if (record[kStatusOffset] == '0') return;  // a deleted drawing
-
+void FillRecord(DrawingRecord& out, const char* record, uint32_t indexFile) {
   // "PN,FN" padded to 21 bytes; the trimmed fields are at most 16 + 1 + 4 bytes, so it is never longer. A NUL
   // inside a field ends the entry there, as it does in every list.
   static constexpr char kBlanks[kDrawingNameWidth + 1] = "                     ";
-  char name[kDrawingNameWidth];
-  std::memcpy(name, kBlanks, kDrawingNameWidth);
+  std::memcpy(out.name, kBlanks, kDrawingNameWidth);
   std::string_view pn = Trim(std::string_view(record + kPnOffset, kPnSize));
   std::string_view fn = Trim(std::string_view(record + kFnOffset, kFnSize));
   size_t length = LengthToNul(pn.data(), pn.size());
-  std::memcpy(name, pn.data(), length);
+  std::memcpy(out.name, pn.data(), length);
   if (length == pn.size()) {
-    name[length++] = ',';
+    out.name[length++] = ',';
     size_t fnLength = LengthToNul(fn.data(), fn.size());
-    std::memcpy(name + length, fn.data(), fnLength);
+    std::memcpy(out.name + length, fn.data(), fnLength);
     length = fnLength == fn.size() ? kDrawingNameWidth : length + fnLength;
   }
+  out.nameLength = static_cast<uint8_t>(length);
+  out.indexFile = indexFile;
+  std::memcpy(out.number, record + kFileNumberOffset, kDrawingFileNumberSize);
+}
 
-  // "Mc" + the six bytes of the drawing file number as they stand + ".1@@".
-  char file[2 + kFileNumberSize + 4] = {'M', 'c'};
-  std::memcpy(file + 2, record + kFileNumberOffset, kFileNumberSize);
-  std::memcpy(file + 2 + kFileNumberSize, ".1@@", 4);
-  size_t numberLength = LengthToNul(record + kFileNumberOffset, kFileNumberSize);
-
-  table.users.AddNoNul(user);
-  table.names.AddNoNul(std::string_view(name, length));
-  table.files.AddNoNul(
-      std::string_view(file, numberLength == kFileNumberSize ? sizeof file : 2 + numberLength));
+// Room for one more drawing, when the files held more than their sizes said (one grew while it was read): a
+// half more each time, or as much as can still be had.
+bool Grow(CompactDrawingTable& table, size_t maxDrawings) {
+  size_t capacity = table.Capacity();
+  if (capacity >= maxDrawings) return false;
+  size_t want = std::min(maxDrawings, std::max(capacity + capacity / 2, capacity + kRecordsPerBlock));
+  while (want > capacity) {
+    if (table.Reserve(want)) return true;
+    want = capacity + (want - capacity) / 2;
+  }
+  return false;
 }
 
 }  // namespace
 
 IndexReadResult ReadIndexFiles(fs::FileSystem& fs, std::string_view indexDirectory,
-                               const StringList& indexFiles, DrawingTable table) {
+                               const StringList& indexFiles, CompactDrawingTable& table, size_t maxDrawings) {
   IndexReadResult result;
   auto passOver = [&result](std::string_view entry) {
     if (result.unreadable++ == 0) result.firstUnreadable = entry;
   };
   const size_t count = indexFiles.Count();
+  std::vector<std::string> paths;
+  paths.reserve(count);
+  for (size_t i = 0; i < count; ++i) paths.push_back(JoinPath(indexDirectory, Trim(indexFiles[i])));
+
+  // Room for every record the files can hold, taken once: a million drawings then cost no copying and no page
+  // touched twice. A file whose size cannot be had will not open either.
+  uint64_t records = 0;
+  for (const std::string& path : paths) {
+    auto size = fs.FileSize(path);
+    if (!size) continue;
+    if (*size > kIndexHeaderSize)
+      records += (*size - kIndexHeaderSize + kIndexRecordSize - 1) / kIndexRecordSize;
+  }
+  size_t want = static_cast<size_t>(std::min<uint64_t>(table.Count() + records, maxDrawings));
+  // Less than all of it is still worth having: the drawings that fit are shown.
+  while (want > table.Capacity() && !table.Reserve(want))
+    want = table.Capacity() + (want - table.Capacity()) / 2;
+
   auto block = std::make_unique_for_overwrite<char[]>(kRecordsPerBlock * kIndexRecordSize);
-  std::string path;
   for (size_t i = 0; i < count; ++i) {
     std::string_view entry = indexFiles[i];
-    path = JoinPath(indexDirectory, Trim(entry));
-    auto file = fs.OpenRead(path);
+    auto file = fs.OpenRead(paths[i]);
     if (!file) {
       passOver(entry);
       continue;
     }
 
-    const std::string user(CutAtNul(UserNameFromIndexFile(entry)));
+    table.AddIndexFile(CutAtNul(UserNameFromIndexFile(indexFiles[i])));
+    const auto indexFile = static_cast<uint32_t>(table.IndexFileCount() - 1);
     char header[kIndexHeaderSize];
     file->Read(header, sizeof header);
     for (;;) {
@@ -96,8 +116,19 @@ IndexReadResult ReadIndexFiles(fs::FileSystem& fs, std::string_view indexDirecto
         std::memset(block.get() + got, 0, kIndexRecordSize - tail);
         got += kIndexRecordSize - tail;
       }
-      for (size_t offset = 0; offset < got; offset += kIndexRecordSize)
-        AddRecord(block.get() + offset, user, table);
+      for (size_t offset = 0; offset < got; offset += kIndexRecordSize) {
+        const char* record = block.get() + offset;
+        if (record[kStatusOffset] == '0') continue;  // a deleted drawing
+        DrawingRecord* slot = table.AppendSlot();
+        if (slot == nullptr) {
+          if (!Grow(table, maxDrawings)) {
+            table.SetTruncated();
+            return result;
+          }
+          slot = table.AppendSlot();
+        }
+        FillRecord(*slot, record, indexFile);
+      }
       if (tail != 0) break;
     }
     if (file->Failed()) passOver(entry);
@@ -115,6 +146,20 @@ std::string UnreadableIndexFilesText(const IndexReadResult& result) {
     text += msg::kMsgAndOthersAfter;
   }
   return text;
+}
+
+IndexReadResult ReadIndexFiles(fs::FileSystem& fs, std::string_view indexDirectory,
+                               const StringList& indexFiles, DrawingTable lists) {
+  CompactDrawingTable table;
+  IndexReadResult result = ReadIndexFiles(fs, indexDirectory, indexFiles, table);
+  const size_t n = table.Count();
+  lists.users.Reserve(lists.users.Count() + n, 0);
+  for (size_t i = 0; i < n; ++i) {
+    lists.users.AddNoNul(table.User(i));
+    lists.names.AddNoNul(table.Name(i));
+    lists.files.AddNoNul(table.FileName(i));
+  }
+  return result;
 }
 
 }  // namespace tovir

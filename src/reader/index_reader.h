@@ -2,25 +2,19 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 
 #include "base/string_list.h"
 #include "fs/file_system.h"
+#include "reader/drawing_table.h"
 
 namespace tovir {
 
 inline constexpr size_t kIndexHeaderSize = 64;
 inline constexpr size_t kIndexRecordSize = 192;
-// A drawing name is "PN,FN" padded with blanks to this many bytes.
-inline constexpr size_t kDrawingNameWidth = 21;
-
-// The three parallel lists of the drawing table: entry i of each belongs to drawing i.
-struct DrawingTable {
-  StringList& users;
-  StringList& names;
-  StringList& files;
-};
 
 // The index files a reading had to pass over, so the caller can say that the table is not the whole group.
 struct IndexReadResult {
@@ -28,11 +22,28 @@ struct IndexReadResult {
   std::string firstUnreadable;  // the list entry of the first of them
 };
 
-// Reads every index file of `indexFiles` (in list order) from `indexDirectory` and appends one entry to each
-// list of `table` for every record whose status byte is not "0". An index file that cannot be opened is
-// passed over and the others are still read: one file locked by the CAD system must not hide a whole group. A
-// read that fails ends that file as its end would, keeping its records read so far. A partial record at the
-// end of a file reads as if its missing bytes were NUL.
+// Reads every index file of `indexFiles` (in list order) from `indexDirectory` and appends one record to
+// `table` for every record whose status byte is not "0". An index file that cannot be opened is passed over
+// and the others are still read: one file locked by the CAD system must not hide a whole group. A read that
+// fails ends that file as its end would, keeping its records read so far. A partial record at the end of a
+// file reads as if its missing bytes were NUL. The table is sized once, from the files' sizes, before
+// anything is read.
+//
+// Memory runs out only for absurd index files (an index file of gigabytes of zeros is millions of drawings):
+// when room for a drawing cannot be had, or `maxDrawings` are held, reading stops, the drawings read so far
+// stay and the table says it was cut short.
+IndexReadResult ReadIndexFiles(fs::FileSystem& fs, std::string_view indexDirectory,
+                               const StringList& indexFiles, CompactDrawingTable& table,
+                               size_t maxDrawings = std::numeric_limits<size_t>::max());
+
+// The three parallel lists of the drawing table as texts: entry i of each belongs to drawing i.
+struct DrawingTable {
+  StringList& users;
+  StringList& names;
+  StringList& files;
+};
+
+// ReadIndexFiles, appending the user, drawing name and drawing file name of every drawing to the lists.
 IndexReadResult ReadIndexFiles(fs::FileSystem& fs, std::string_view indexDirectory,
                                const StringList& indexFiles, DrawingTable table);
 

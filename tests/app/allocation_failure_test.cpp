@@ -21,15 +21,44 @@ long countdown = -1;
 
 }  // namespace
 
+// Every form of the allocator is replaced, so that what one form allocates another can free.
+namespace {
+void* Allocate(std::size_t size) {
+  if (countdown > 0 && --countdown == 0) return nullptr;
+  return std::malloc(size == 0 ? 1 : size);
+}
+}  // namespace
+
 void* operator new(std::size_t size) {
-  if (countdown > 0 && --countdown == 0) throw std::bad_alloc();
-  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
+  if (void* p = Allocate(size)) return p;
   throw std::bad_alloc();
+}
+void* operator new[](std::size_t size) {
+  if (void* p = Allocate(size)) return p;
+  throw std::bad_alloc();
+}
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+  return Allocate(size);
+}
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
+  return Allocate(size);
 }
 void operator delete(void* p) noexcept {
   std::free(p);
 }
+void operator delete[](void* p) noexcept {
+  std::free(p);
+}
 void operator delete(void* p, std::size_t) noexcept {
+  std::free(p);
+}
+void operator delete[](void* p, std::size_t) noexcept {
+  std::free(p);
+}
+void operator delete(void* p, const std::nothrow_t&) noexcept {
+  std::free(p);
+}
+void operator delete[](void* p, const std::nothrow_t&) noexcept {
   std::free(p);
 }
 

@@ -129,6 +129,13 @@ class ThrowingFileSystem final : public fs::FileSystem {
     if (path.find(poisoned_) != std::string_view::npos) throw std::runtime_error("the medium failed");
     return fs::NativeFileSystem().OpenRead(path);
   }
+  std::optional<uint64_t> FileSize(std::string_view path) override {
+    return fs::NativeFileSystem().FileSize(path);
+  }
+  // Drawing files are read through their folder: through this file system's OpenRead, which throws.
+  std::unique_ptr<fs::Directory> OpenDirectory(std::string_view path) override {
+    return std::make_unique<fs::PathDirectory>(*this, path);
+  }
 
  private:
   std::string poisoned_;

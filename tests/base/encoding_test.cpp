@@ -101,5 +101,23 @@ TEST(Encoding, Utf16AndUtf8ConvertBothWays) {
   EXPECT_EQ(Utf16ToUtf8(std::u16string(1, char16_t(0xD800))), "\xEF\xBF\xBD");
 }
 
+// tovir-cli converts its output through a table of every character; it must give exactly what converting
+// the whole text at once gives, bad bytes included.
+TEST(Encoding, Cp932ToUtf8GivesTheSameForEveryCharacterAsTheWholeTextConversion) {
+  for (int lead = 0x80; lead < 0x100; ++lead) {
+    for (int trail :
+         {-1, 0x00, 0x0A, 0x3F, 0x40, 0x5C, 0x7E, 0x7F, 0x80, 0x9F, 0xA0, 0xDF, 0xFC, 0xFD, 0xFF}) {
+      std::string text = "A";
+      text += static_cast<char>(lead);
+      if (trail >= 0) text += static_cast<char>(trail);
+      text += "Z\r\n";
+      EXPECT_EQ(Cp932ToUtf8(text), Utf16ToUtf8(Cp932ToUtf16(text))) << lead << " " << trail;
+    }
+  }
+  std::string text;
+  for (int trail = 0x40; trail < 0xFD; ++trail) text += std::string("\x88") + static_cast<char>(trail);
+  EXPECT_EQ(Cp932ToUtf8(text), Utf16ToUtf8(Cp932ToUtf16(text)));
+}
+
 }  // namespace
 }  // namespace tovir

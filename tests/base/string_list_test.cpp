@@ -16,6 +16,20 @@ TEST(StringList, SortedListInsertsLetterCaseBlindAndKeepsDuplicates) {
   EXPECT_EQ(list.Add("a"), 2u);  // after the entries equal to it
 }
 
+TEST(StringList, ABatchEndsInTheOrderThatAddingOneByOneGives) {
+  for (auto names : {Strings{"B", "a", "c.txt", "A", "MCSATO_2", "b", "MCSATO_1", "a"}, Strings{},
+                     Strings{"x", "X", "x", "X\0y", "w"}}) {
+    StringList one(StringList::Order::kSorted);
+    StringList batch(StringList::Order::kSorted);
+    for (const auto& name : names) {
+      one.Add(name);
+      batch.AddBatch(name);
+    }
+    batch.EndBatch();
+    EXPECT_EQ(batch.ToVector(), one.ToVector());
+  }
+}
+
 TEST(StringList, UnsortedListKeepsOrderAndEntriesEndAtNul) {
   StringList list;
   list.Add("z");

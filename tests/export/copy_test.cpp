@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "support/temp_folder.h"
 
 namespace tovir {
@@ -86,6 +88,60 @@ TEST(Copy, SelectionCopiesTakeSelectedRowsInListOrder) {
   EXPECT_EQ(FixedWidthCopy(l.Source("GRP", false, false, none)), "");
   EXPECT_EQ(FixedWidthCopy(l.Source("GRP", true, true, none)), FixedHeading(true));
   EXPECT_EQ(TabSeparatedCopy(l.Source("GRP", true, true, none)), TabHeading());
+}
+
+// Export mode writes the copy text in pieces as it is made, and the window's copy assembles it at its exact
+// size: every form, whole or in pieces of any size, must give the same bytes, each piece ending at a line
+// end.
+TEST(Copy, StreamedPiecesAndExactSizeGiveTheSameText) {
+  Lists l;
+  for (int i = 0; i < 50; ++i) {
+    std::string user = i % 3 == 0 ? Sjis("高橋") : "SATO";
+    l.Add(user + "  " + std::to_string(i), user, "P" + std::to_string(i) + ",01", "02/04/21 13:05",
+          i % 2 == 0 ? Sjis("注記 ") : "");
+  }
+  auto odd = [](size_t row) { return row % 2 == 1; };
+  for (bool tab : {false, true}) {
+    for (bool full : {false, true}) {
+      for (bool heading : {false, true}) {
+        for (bool selectedOnly : {false, true}) {
+          CopySource source =
+              l.Source("GRP", full, heading, selectedOnly ? odd : std::function<bool(size_t)>());
+          std::string expected = tab ? TabSeparatedCopy(source) : FixedWidthCopy(source);
+          struct ListRows final : CopyRows {
+            const Lists& l;
+            explicit ListRows(const Lists& lists) : l(lists) {}
+            size_t Count() const override { return l.rows.Count(); }
+            std::string_view Row(size_t i, std::string& scratch) const override {
+              scratch.assign(l.rows[i]);  // composed, as the drawing list's rows are
+              return scratch;
+            }
+            std::string_view User(size_t i) const override { return l.users[i]; }
+            std::string_view Name(size_t i) const override { return l.names[i]; }
+            std::string_view UpdateDate(size_t i) const override { return l.dates[i]; }
+            std::string_view Note(size_t i) const override { return l.notes[i]; }
+          } rows(l);
+          CopyRequest request{rows, "GRP", full, heading, tab, source.selected};
+          EXPECT_EQ(CopyText(request), expected);
+          EXPECT_EQ(CopySize(request), expected.size());
+          for (size_t chunk : {size_t{1}, size_t{100}, size_t{1} << 20}) {
+            std::string joined;
+            size_t pieces = 0;
+            StreamCopy(request, chunk, [&](std::string_view piece) {
+              EXPECT_EQ(piece.back(), '\n');
+              EXPECT_LT(piece.size(), chunk + 120);
+              joined.append(piece);
+              ++pieces;
+            });
+            EXPECT_EQ(joined, expected) << tab << full << heading << selectedOnly << chunk;
+            if (chunk == 1) {
+              EXPECT_EQ(pieces, static_cast<size_t>(std::count(expected.begin(), expected.end(), '\n')));
+            }
+          }
+        }
+      }
+    }
+  }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -124,6 +125,48 @@ TEST(FileSystem, FilesStayOpenableWhileAnotherProgramWritesThem) {
   EXPECT_TRUE(mkdata::AppendFile(path, "new"));  // the CAD system may be writing while we read
   auto second = fs::NativeFileSystem().OpenRead(path);
   EXPECT_NE(second, nullptr);
+}
+
+// Large reads step over the holes of sparse files; what they give must be the file's bytes, holes as zeros,
+// wherever the holes and the reads begin and end.
+TEST(FileSystem, SparseFilesReadAsTheirBytesWithHolesAsZeros) {
+  constexpr size_t kMiB = size_t{1} << 20;
+  struct Piece {
+    size_t offset;
+    std::string bytes;
+  };
+  struct Case {
+    const char* what;
+    size_t size;
+    std::vector<Piece> data;
+  } cases[] = {
+      {"all hole", 3 * kMiB, {}},
+      {"data, hole, data, hole to the end", 4 * kMiB, {{0, "HEAD"}, {2 * kMiB + 5, "MIDDLE"}}},
+      {"hole, then data at the end", 2 * kMiB + 10, {{2 * kMiB, "TAIL012345"}}},
+      {"data across a read boundary", 2 * kMiB, {{kMiB - 3, "ACROSS"}}},
+  };
+  for (const auto& c : cases) {
+    test::TempFolder folder;
+    std::string path = folder.Join({"MCSPARSE"});
+    std::string expected(c.size, '\0');
+    {
+      std::ofstream out(path, std::ios::binary);
+      for (const auto& p : c.data) {
+        out.seekp(static_cast<std::streamoff>(p.offset));
+        out.write(p.bytes.data(), static_cast<std::streamsize>(p.bytes.size()));
+        expected.replace(p.offset, p.bytes.size(), p.bytes);
+      }
+    }
+    std::filesystem::resize_file(path, c.size);
+    for (size_t block : {size_t{64}, kMiB - 7, kMiB, 5 * kMiB}) {
+      auto file = fs::NativeFileSystem().OpenRead(path);
+      ASSERT_NE(file, nullptr);
+      std::string got;
+      std::string buffer(block, 'x');
+      while (size_t n = file->Read(buffer.data(), block)) got.append(buffer, 0, n);
+      EXPECT_TRUE(got == expected) << c.what << ", reads of " << block;
+    }
+  }
 }
 
 #ifdef _WIN32

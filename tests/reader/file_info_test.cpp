@@ -5,6 +5,10 @@
 
 #include "base/path.h"
 #include "mkdata.h"
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 #include "support/temp_folder.h"
 
 namespace tovir {
@@ -88,6 +92,69 @@ TEST(FileInfo, DrawingFileIsFoundInTheUserDirectoryBesideTheIndexDirectory) {
   EXPECT_FALSE(ReadFileInfo(fs, folder.Join({"GRP1", "V3idxft"}), "SATO", "Mc000009.1@@").opened);
   EXPECT_FALSE(ReadFileInfo(fs, folder.Join({"GRP1", "V3idxft"}), "", "Mc").opened);
 }
+
+// The full display reads through a DrawingFileReader, the row detail through ReadFileInfo: for every drawing
+// both must give the same, in whatever order the drawings come.
+TEST(FileInfo, ReaderWithOpenUserDirectoriesGivesWhatReadFileInfoGives) {
+  test::TempFolder folder;
+  auto put = [&](std::initializer_list<std::string_view> parts, std::string bytes, int minute) {
+    std::string path = folder.Join(parts);
+    mkdata::WriteFile(path, bytes);
+    mkdata::SetLastWriteTime(path, {2002, 4, 21, 13, minute, 0});
+  };
+  put({"G", "SATO", "Mc000001.1@@"}, mkdata::DrawingFileBytes("ONE"), 1);
+  put({"G", "SATO", "Mc000002.1@@"}, std::string(120, 'x'), 2);
+  put({"G", Sjis("高橋"), "Mc000003.1@@"}, mkdata::DrawingFileBytes(Sjis("注記")), 3);
+  put({"G", " sa to", "Mc00 04.1@@"}, mkdata::DrawingFileBytes("BLANK"), 4);
+  put({"G", "Mc"}, mkdata::DrawingFileBytes("EMPTY USER"), 5);
+  mkdata::MakeDirectories(folder.Join({"G", "SATO", "Mc000009.1@@"}));
+  mkdata::MakeDirectories(folder.Join({"G", "V3idxft"}));
+  struct Case {
+    std::string user, file;
+  } cases[] = {
+      {"SATO", "Mc000001.1@@"},
+      {"SATO", "Mc000002.1@@"},
+      {"SATO", "Mc000404.1@@"},  // missing
+      {"SATO", "Mc000009.1@@"},  // a directory
+      {Sjis("高橋"), "Mc000003.1@@"},
+      {" sa to", "Mc00 04.1@@"},
+      {"sa to", "Mc00 04.1@@"},
+      {"NOBODY", "Mc000001.1@@"},
+      {"", "Mc"},
+      {"SATO", "Mc000001.1@@"},  // a user directory again
+      {"SATO", "Mc\\0001.1@@"},  // a separator on Windows, a plain byte elsewhere
+  };
+  auto& fs = fs::NativeFileSystem();
+  std::string index = folder.Join({"G", "V3idxft"});
+  DrawingFileReader reader(fs, index);
+  for (const auto& c : cases) {
+    FileInfo expected = ReadFileInfo(fs, index, c.user, c.file);
+    FileInfo got = reader.Read(c.user, c.file);
+    EXPECT_EQ(got.opened, expected.opened) << c.user << "/" << c.file;
+    EXPECT_EQ(got.updateDate, expected.updateDate) << c.user << "/" << c.file;
+    EXPECT_EQ(got.note, expected.note) << c.user << "/" << c.file;
+  }
+  EXPECT_EQ(reader.Read("SATO", "Mc000001.1@@").note, "ONE");
+  EXPECT_EQ(reader.Read("SATO", "Mc000002.1@@").note, std::string(16, 'x'));
+}
+
+#ifndef _WIN32
+// Data copied from FAT media may carry other letter cases than the index records; the exact name is tried
+// first, and the case-blind lookup finds the rest (and never a FIFO, which would block).
+TEST(FileInfo, ReaderFindsNamesIgnoringLetterCaseOnlyWhenTheExactNameFails) {
+  test::TempFolder folder;
+  mkdata::WriteFile(folder.Join({"G", "sato", "MC000001.1@@"}), mkdata::DrawingFileBytes("UPPER"));
+  mkdata::WriteFile(folder.Join({"G", "sato", "mc000002.1@@"}), mkdata::DrawingFileBytes("LOWER"));
+  mkdata::WriteFile(folder.Join({"G", "sato", "Mc000002.1@@"}), mkdata::DrawingFileBytes("EXACT"));
+  ASSERT_EQ(mkfifo(folder.Join({"G", "sato", "mc000003.1@@"}).c_str(), 0600), 0);
+  mkdata::MakeDirectories(folder.Join({"G", "V3idxft"}));
+  DrawingFileReader reader(fs::NativeFileSystem(), folder.Join({"G", "V3idxft"}));
+  EXPECT_EQ(reader.Read("SATO", "Mc000001.1@@").note, "UPPER");
+  EXPECT_EQ(reader.Read("SATO", "Mc000002.1@@").note, "EXACT");
+  EXPECT_FALSE(reader.Read("SATO", "Mc000003.1@@").opened);
+  EXPECT_FALSE(reader.Read("SATO", "Mc000004.1@@").opened);
+}
+#endif
 
 TEST(FileInfo, GroupDirectoryKeepsTheSeparatorBeforeTheIndexDirectory) {
   std::string sep(1, kPathSeparator);

@@ -92,4 +92,17 @@ std::unique_ptr<fs::File> MemoryFileSystem::OpenRead(std::string_view path) {
   return std::make_unique<MemoryFile>(found->second.file, openFiles_);
 }
 
+std::optional<uint64_t> MemoryFileSystem::FileSize(std::string_view path) {
+  auto found = nodes_.find(path);
+  if (found == nodes_.end() || found->second.directory || found->second.file.fault == Fault::kOpenFails) {
+    return std::nullopt;
+  }
+  return found->second.file.bytes.size();
+}
+
+std::unique_ptr<fs::Directory> MemoryFileSystem::OpenDirectory(std::string_view path) {
+  if (!CanList(path)) return nullptr;
+  return std::make_unique<fs::PathDirectory>(*this, path);
+}
+
 }  // namespace tovir::test

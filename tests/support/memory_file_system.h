@@ -45,6 +45,8 @@ class MemoryFileSystem final : public fs::FileSystem {
   bool ListDirectory(std::string_view path, const EntryCallback& onEntry) override;
   bool CanList(std::string_view path) override;
   std::unique_ptr<fs::File> OpenRead(std::string_view path) override;
+  std::optional<uint64_t> FileSize(std::string_view path) override;
+  std::unique_ptr<fs::Directory> OpenDirectory(std::string_view path) override;
 
  private:
   struct Node {

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "base/cp932.h"
@@ -53,16 +54,16 @@ class Dir {
 // open() read-only that leaves the access time alone where the process may ask for that: O_NOATIME is allowed
 // only to the file's owner (or a privileged process) and fails with EPERM for anyone else, who then opens the
 // file as usual. Reading must not look like use to backup or archiving tools that go by access times.
-int OpenNoAtime(const char* diskPath, int flags) {
+int OpenNoAtime(const char* diskPath, int flags, int directory = AT_FDCWD) {
 #ifdef O_NOATIME
-  int fd = open(diskPath, flags | O_NOATIME);
+  int fd = openat(directory, diskPath, flags | O_NOATIME);
   if (fd >= 0 || errno != EPERM) return fd;
 #endif
-  return open(diskPath, flags);
+  return openat(directory, diskPath, flags);
 }
 
 // Opens a directory for listing without following it into anything that could block.
-DIR* OpenDirectory(const std::string& diskPath) {
+DIR* OpenListing(const std::string& diskPath) {
   Fd fd(OpenNoAtime(diskPath.c_str(), O_RDONLY | O_DIRECTORY | O_NONBLOCK | O_CLOEXEC));
   if (fd.get() < 0) return nullptr;
   DIR* dir = fdopendir(fd.get());
@@ -78,7 +79,7 @@ bool Exists(const std::string& diskPath) {
 // The one entry of `dir` whose CP932 name equals `name` ignoring ASCII letter case; when several do, the one
 // that sorts first, so the choice does not depend on directory order.
 std::optional<std::string> FindIgnoringCase(const std::string& dir, std::string_view name) {
-  Dir listing(OpenDirectory(dir.empty() ? std::string(".") : dir));
+  Dir listing(OpenListing(dir.empty() ? std::string(".") : dir));
   if (listing.get() == nullptr) return std::nullopt;
   std::optional<std::string> best;
   while (dirent* entry = readdir(listing.get())) {
@@ -97,6 +98,16 @@ class PosixFile final : public File {
     auto* out = static_cast<char*>(buffer);
     size_t done = 0;
     while (done < size) {
+      // A hole of a sparse file reads as zeros, which the kernel makes page by page in the page cache: for an
+      // index file of gigabytes made by truncating, that costs more than all the program's own work. Large
+      // reads step over holes and write the zeros themselves.
+      if (size - done >= kHoleCheckBytes) {
+        if (size_t hole = SkipHole(size - done); hole > 0) {
+          std::memset(out + done, 0, hole);
+          done += hole;
+          continue;
+        }
+      }
       ssize_t n = read(fd_.get(), out + done, size - done);
       if (n < 0 && errno == EINTR) continue;
       if (n < 0) failed_ = true;
@@ -115,8 +126,119 @@ class PosixFile final : public File {
   }
 
  private:
+  static constexpr size_t kHoleCheckBytes = size_t{1} << 16;
+
+  // The bytes of hole at the file offset, at most `limit`, stepped over; 0 when data stands there, at the
+  // end of the file, or when the file system cannot tell.
+  size_t SkipHole(size_t limit) {
+    const int fd = fd_.get();
+    off_t pos = lseek(fd, 0, SEEK_CUR);
+    if (pos < 0) return 0;
+    off_t end = lseek(fd, pos, SEEK_DATA);
+    if (end < 0) {
+      // No data after the offset: a hole up to the end of the file, or the offset is at the end.
+      struct stat st;
+      if (errno != ENXIO || fstat(fd, &st) != 0) return 0;
+      end = st.st_size;
+    }
+    if (end <= pos) {
+      lseek(fd, pos, SEEK_SET);
+      return 0;
+    }
+    size_t hole = std::min(limit, static_cast<size_t>(end - pos));
+    if (lseek(fd, pos + static_cast<off_t>(hole), SEEK_SET) >= 0) return hole;
+    lseek(fd, pos, SEEK_SET);
+    return 0;
+  }
+
   Fd fd_;
   bool failed_ = false;
+};
+
+// The disk form of a name: most names are ASCII and need no conversion.
+std::optional<std::string> DiskName(std::string_view name) {
+  for (char c : name) {
+    if (static_cast<unsigned char>(c) >= 0x80) return Cp932ToUtf8Exact(name);
+  }
+  return std::string(name);
+}
+
+class PosixDirectory final : public Directory {
+ public:
+  PosixDirectory(int fd, std::string_view path) : fd_(fd), path_(path) {}
+
+  FileHead ReadHead(std::string_view name, void* buffer, size_t size) override {
+    FileHead head;
+    if (name.empty() || name.find('\0') != std::string_view::npos) return head;
+    // A name holding a separator reaches into another directory; the whole-path lookup handles that.
+    if (name.find('/') != std::string_view::npos) return ReadThroughPath(name, buffer, size);
+    auto disk = DiskName(name);
+    int fd = -1;
+    if (disk) fd = OpenAt(*disk);
+    if (fd < 0 && (!disk || errno == ENOENT)) {
+      if (auto found = FindIgnoringCase(name)) fd = OpenAt(*found);
+    }
+    if (fd < 0) return head;
+    Fd file(fd);
+    struct stat st;
+    // Only regular files: opened without blocking, a FIFO or a device is closed again unread.
+    if (fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode)) return head;
+    head.opened = true;
+    head.lastWrite = LocalDosDateTimeOf(static_cast<int64_t>(st.st_mtim.tv_sec));
+    // The size says when the file ends, so a short file costs no second read to find its end.
+    size_t want =
+        st.st_size > 0 && static_cast<uint64_t>(st.st_size) < size ? static_cast<size_t>(st.st_size) : size;
+    auto* out = static_cast<char*>(buffer);
+    while (head.got < want) {
+      ssize_t n = read(file.get(), out + head.got, want - head.got);
+      if (n < 0 && (errno == EINTR)) continue;
+      if (n <= 0) break;
+      head.got += static_cast<size_t>(n);
+    }
+    return head;
+  }
+
+ private:
+  int OpenAt(const std::string& diskName) {
+    return OpenNoAtime(diskName.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, fd_.get());
+  }
+
+  // The entry whose CP932 name equals `name` ignoring ASCII letter case (the first in byte order when several
+  // do). The directory is listed once, at the first name that needs it.
+  std::optional<std::string> FindIgnoringCase(std::string_view name) {
+    if (!listed_) {
+      listed_ = true;
+      int copy = openat(fd_.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+      Dir listing(copy >= 0 ? fdopendir(copy) : nullptr);
+      if (listing.get() == nullptr && copy >= 0) close(copy);
+      while (listing.get() != nullptr) {
+        dirent* entry = readdir(listing.get());
+        if (entry == nullptr) break;
+        entries_.emplace_back(PosixFileSystem::NameFromDisk(entry->d_name), entry->d_name);
+      }
+      std::sort(entries_.begin(), entries_.end(),
+                [](const auto& a, const auto& b) { return a.second < b.second; });
+    }
+    for (const auto& [cp932, disk] : entries_) {
+      if (EqualsNoCase(cp932, name)) return disk;
+    }
+    return std::nullopt;
+  }
+
+  FileHead ReadThroughPath(std::string_view name, void* buffer, size_t size) {
+    FileHead head;
+    auto file = NativeFileSystem().OpenRead(path_ + '/' + std::string(name));
+    if (!file) return head;
+    head.opened = true;
+    head.lastWrite = file->LastWriteTime();
+    head.got = file->Read(buffer, size);
+    return head;
+  }
+
+  Fd fd_;
+  std::string path_;  // CP932, as the program named the directory
+  bool listed_ = false;
+  std::vector<std::pair<std::string, std::string>> entries_;  // (CP932 name, disk name)
 };
 
 }  // namespace
@@ -161,7 +283,7 @@ std::optional<std::string> PosixFileSystem::Resolve(std::string_view path) {
 bool PosixFileSystem::ListDirectory(std::string_view path, const EntryCallback& onEntry) {
   auto diskPath = Resolve(path);
   if (!diskPath) return false;
-  Dir listing(OpenDirectory(*diskPath));
+  Dir listing(OpenListing(*diskPath));
   if (listing.get() == nullptr) return false;
   while (dirent* entry = readdir(listing.get())) onEntry(NameFromDisk(entry->d_name));
   return true;
@@ -170,7 +292,7 @@ bool PosixFileSystem::ListDirectory(std::string_view path, const EntryCallback& 
 bool PosixFileSystem::CanList(std::string_view path) {
   auto diskPath = Resolve(path);
   if (!diskPath) return false;
-  Dir listing(OpenDirectory(*diskPath));
+  Dir listing(OpenListing(*diskPath));
   return listing.get() != nullptr;
 }
 
@@ -188,6 +310,21 @@ std::unique_ptr<File> PosixFileSystem::OpenRead(std::string_view path) {
   int flags = fcntl(fd.get(), F_GETFL);
   if (flags >= 0) fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK);
   return std::make_unique<PosixFile>(fd.Detach());
+}
+
+std::optional<uint64_t> PosixFileSystem::FileSize(std::string_view path) {
+  auto diskPath = Resolve(path);
+  struct stat st;
+  if (!diskPath || stat(diskPath->c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+  return static_cast<uint64_t>(st.st_size);
+}
+
+std::unique_ptr<Directory> PosixFileSystem::OpenDirectory(std::string_view path) {
+  auto diskPath = Resolve(path);
+  if (!diskPath) return nullptr;
+  int fd = OpenNoAtime(diskPath->c_str(), O_RDONLY | O_DIRECTORY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return nullptr;
+  return std::make_unique<PosixDirectory>(fd, path);
 }
 
 FileSystem& NativeFileSystem() {

@@ -19,6 +19,8 @@ class PosixFileSystem final : public FileSystem {
   bool ListDirectory(std::string_view path, const EntryCallback& onEntry) override;
   bool CanList(std::string_view path) override;
   std::unique_ptr<File> OpenRead(std::string_view path) override;
+  std::optional<uint64_t> FileSize(std::string_view path) override;
+  std::unique_ptr<Directory> OpenDirectory(std::string_view path) override;
 
   // The disk path for a CP932 path, or nullopt when no such path exists.
   static std::optional<std::string> Resolve(std::string_view path);

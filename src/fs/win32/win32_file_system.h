@@ -13,6 +13,8 @@ class Win32FileSystem final : public FileSystem {
   bool ListDirectory(std::string_view path, const EntryCallback& onEntry) override;
   bool CanList(std::string_view path) override;
   std::unique_ptr<File> OpenRead(std::string_view path) override;
+  std::optional<uint64_t> FileSize(std::string_view path) override;
+  std::unique_ptr<Directory> OpenDirectory(std::string_view path) override;
 
   // The wide path for a CP932 path; long absolute paths get the "\\?\" prefix so they still open.
   static std::wstring WidePath(std::string_view path);

@@ -323,7 +323,7 @@ class ListWindow final : public Peer<ListBoxPeer>, public AccessibleList {
   }
 
   // The one place a row's text is taken from the program's list.
-  std::string_view RowText(size_t row) const { return list_.Items()[row]; }
+  std::string_view RowText(size_t row) const { return list_[row]; }
 
   void CountChanged(size_t count) override {
     if (count == 0) {

@@ -1,0 +1,264 @@
+// End to end: tovir-cli's export mode against bare_export, the bare C loop doing the same work. Each scenario
+// first checks that both write the same bytes, then times them side by side (warm: after one run each; cold:
+// with the data's pages dropped from the page cache before every run) and prints the ratio of the medians and
+// the peak memory of each.
+//
+//   e2e_bench [--cli PATH] [--bare PATH] [--runs N] [--only NAME] [--absurd]
+//
+// --absurd also lists an index file of 8 GiB of zero bytes with tovir-cli under a 4 GB address-space limit.
+#include <fcntl.h>
+#include <ftw.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "mkdata.h"
+
+namespace {
+
+namespace stdfs = std::filesystem;
+
+struct DataSet {
+  const char* name;
+  int users;
+  int drawingsPerUser;
+  bool indexOnly;
+};
+
+// About 100,000 and 1,000,000 drawings (one record in 25 is a deleted one), in one group of eight users.
+constexpr DataSet kShort100k{"short-100k", 8, 13021, true};
+constexpr DataSet kShort1m{"short-1m", 8, 130209, true};
+constexpr DataSet kFull100k{"full-100k", 8, 13021, false};
+
+struct Scenario {
+  const char* name;
+  const DataSet* data;
+  bool full;
+  const char* encoding;
+  bool cold;
+};
+
+const Scenario kScenarios[] = {
+    {"short 100k cp932", &kShort100k, false, "cp932", false},
+    {"short 1m cp932", &kShort1m, false, "cp932", false},
+    {"short 1m utf-8", &kShort1m, false, "utf-8", false},
+    {"full 100k cp932 warm", &kFull100k, true, "cp932", false},
+    {"full 100k utf-8 warm", &kFull100k, true, "utf-8", false},
+    {"full 100k cp932 cold", &kFull100k, true, "cp932", true},
+};
+
+// The first group mkdata writes.
+constexpr const char* kGroup = "GRP1";
+
+stdfs::path Root() {
+  return stdfs::temp_directory_path() / "tovir-e2e-bench";
+}
+
+// Makes a data set once; later runs reuse it. Made in a child process: the kernel counts a parent's peak
+// memory into every child it starts, so this process stays small.
+std::string Folder(const DataSet& data) {
+  stdfs::path dir = Root() / data.name;
+  stdfs::path folder = dir / "MCADAM";
+  stdfs::path stamp = dir / "made";
+  if (!stdfs::exists(stamp)) {
+    std::fprintf(stderr, "making %s ...\n", data.name);
+    stdfs::remove_all(dir);
+    pid_t pid = fork();
+    if (pid == 0) {
+      tovir::mkdata::Options options;
+      options.groups = 1;
+      options.usersPerGroup = data.users;
+      options.drawingsPerUser = data.drawingsPerUser;
+      options.indexOnly = data.indexOnly;
+      _exit(tovir::mkdata::Generate(folder.string(), options) ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+      std::fprintf(stderr, "cannot make %s\n", folder.c_str());
+      std::exit(1);
+    }
+    std::ofstream(stamp) << "made\n";
+  }
+  return folder.string();
+}
+
+struct Run {
+  double seconds = 0;
+  long peakKb = 0;
+  int status = -1;
+};
+
+// Runs a program with its standard output to `outPath` and its standard error dropped.
+Run RunProgram(const std::vector<std::string>& argv, const char* outPath,
+               rlim_t addressLimit = RLIM_INFINITY) {
+  auto start = std::chrono::steady_clock::now();
+  pid_t pid = fork();
+  if (pid == 0) {
+    int out = open(outPath, O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    int null = open("/dev/null", O_WRONLY);
+    if (out < 0 || null < 0) _exit(127);
+    dup2(out, 1);
+    dup2(null, 2);
+    if (addressLimit != RLIM_INFINITY) {
+      rlimit limit{addressLimit, addressLimit};
+      setrlimit(RLIMIT_AS, &limit);
+    }
+    std::vector<char*> args;
+    for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+    args.push_back(nullptr);
+    execv(args[0], args.data());
+    _exit(127);
+  }
+  Run run;
+  int status = 0;
+  rusage usage{};
+  wait4(pid, &status, 0, &usage);
+  run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  run.peakKb = usage.ru_maxrss;
+  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+  return run;
+}
+
+int DropFile(const char* path, const struct stat*, int type, struct FTW*) {
+  if (type != FTW_F) return 0;
+  int fd = open(path, O_RDONLY);
+  if (fd >= 0) {
+    fdatasync(fd);
+    posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+    close(fd);
+  }
+  return 0;
+}
+
+// Drops the data set's file pages from the page cache (and nothing else of the machine's).
+void DropFromCache(const std::string& folder) {
+  nftw(folder.c_str(), DropFile, 64, FTW_PHYS);
+}
+
+// Whether two files hold the same bytes, and how many lines the first holds; read in pieces, so this process
+// stays small.
+bool SameBytes(const std::string& a, const std::string& b, size_t& lines) {
+  std::ifstream x(a, std::ios::binary), y(b, std::ios::binary);
+  std::vector<char> p(1 << 20), q(1 << 20);
+  lines = 0;
+  size_t total = 0;
+  for (;;) {
+    x.read(p.data(), static_cast<std::streamsize>(p.size()));
+    y.read(q.data(), static_cast<std::streamsize>(q.size()));
+    auto n = x.gcount();
+    if (n != y.gcount() || !std::equal(p.begin(), p.begin() + n, q.begin())) return false;
+    lines += static_cast<size_t>(std::count(p.begin(), p.begin() + n, '\n'));
+    total += static_cast<size_t>(n);
+    if (n == 0) return total > 0;
+  }
+}
+
+double Median(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  return v[v.size() / 2];
+}
+
+int RunScenario(const Scenario& s, const std::string& cli, const std::string& bare, int runs) {
+  std::string folder = Folder(*s.data);
+  std::vector<std::string> tovir{cli, "--encoding", s.encoding};
+  if (s.full) tovir.push_back("--full");
+  tovir.push_back(folder);
+  std::vector<std::string> floor{bare, s.full ? "full" : "short", s.encoding, folder, kGroup};
+
+  // The same bytes first: a floor that does less work would measure nothing.
+  std::string outA = (Root() / "out-tovir").string(), outB = (Root() / "out-bare").string();
+  Run a = RunProgram(tovir, outA.c_str()), b = RunProgram(floor, outB.c_str());
+  size_t lines = 0;
+  bool same = SameBytes(outA, outB, lines);
+  if (a.status != 0 || b.status != 0 || !same) {
+    std::printf("%-22s output differs (tovir-cli status %d, bare status %d; kept in %s)\n", s.name, a.status,
+                b.status, Root().c_str());
+    return 1;
+  }
+  stdfs::remove(outA);
+  stdfs::remove(outB);
+
+  std::vector<double> ta, tb;
+  long peakA = a.peakKb, peakB = b.peakKb;
+  for (int i = 0; i < runs; ++i) {
+    // Alternated, so a slow moment of the machine costs both alike.
+    if (s.cold) DropFromCache(folder);
+    Run ra = RunProgram(tovir, "/dev/null");
+    if (s.cold) DropFromCache(folder);
+    Run rb = RunProgram(floor, "/dev/null");
+    ta.push_back(ra.seconds);
+    tb.push_back(rb.seconds);
+    peakA = std::max(peakA, ra.peakKb);
+    peakB = std::max(peakB, rb.peakKb);
+  }
+  double ma = Median(ta), mb = Median(tb);
+  std::printf("%-22s %9zu %10.1f %10.1f %7.2fx %10.1f %10.1f %7.2fx\n", s.name, lines - 1, ma * 1000,
+              mb * 1000, ma / mb, peakA / 1024.0, peakB / 1024.0,
+              static_cast<double>(peakA) / static_cast<double>(peakB));
+  std::fflush(stdout);
+  return 0;
+}
+
+// An index file of 8 GiB of zero bytes: every record is a drawing. Made sparse, so it costs no disk.
+int RunAbsurd(const std::string& cli) {
+  stdfs::path folder = Root() / "absurd" / "MCADAM";
+  stdfs::path index = folder / "ZERO" / "V3idxft" / "MCZERO";
+  constexpr uintmax_t kSize = uintmax_t{8} << 30;
+  std::error_code ec;
+  if (stdfs::file_size(index, ec) != kSize) {
+    stdfs::create_directories(index.parent_path());
+    std::ofstream(index, std::ios::binary).close();
+    stdfs::resize_file(index, kSize);
+  }
+  constexpr rlim_t kLimit = rlim_t{4} << 30;
+  Run r = RunProgram({cli, "--encoding", "cp932", folder.string()}, "/dev/null", kLimit);
+  std::printf("absurd 8 GiB of zeros: status %d, %.1f s, peak %.1f MB, under a %llu MB address-space limit\n",
+              r.status, r.seconds, r.peakKb / 1024.0, static_cast<unsigned long long>(kLimit >> 20));
+  return r.status == 0 ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string cli = TOVIR_CLI, bare = BARE_EXPORT, only;
+  int runs = 5;
+  bool absurd = false;
+  for (int i = 1; i < argc; ++i) {
+    std::string a = argv[i];
+    if (a == "--cli" && i + 1 < argc) {
+      cli = argv[++i];
+    } else if (a == "--bare" && i + 1 < argc) {
+      bare = argv[++i];
+    } else if (a == "--runs" && i + 1 < argc) {
+      runs = std::max(1, std::atoi(argv[++i]));
+    } else if (a == "--only" && i + 1 < argc) {
+      only = argv[++i];
+    } else if (a == "--absurd") {
+      absurd = true;
+    } else {
+      std::fprintf(stderr,
+                   "usage: e2e_bench [--cli PATH] [--bare PATH] [--runs N] [--only NAME] [--absurd]\n");
+      return 2;
+    }
+  }
+  std::printf("tovir-cli: %s\n", cli.c_str());
+  std::printf("%-22s %9s %10s %10s %8s %10s %10s %8s\n", "scenario", "drawings", "tovir ms", "bare ms",
+              "ratio", "tovir MB", "bare MB", "ratio");
+  int failed = 0;
+  for (const Scenario& s : kScenarios) {
+    if (!only.empty() && std::string(s.name).find(only) == std::string::npos) continue;
+    failed |= RunScenario(s, cli, bare, runs);
+  }
+  if (absurd) failed |= RunAbsurd(cli);
+  return failed;
+}
