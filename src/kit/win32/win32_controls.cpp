@@ -6,6 +6,7 @@
 #include <uiautomationcore.h>
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "kit/pictures.h"
 #include "kit/win32/win32_accessibility.h"
@@ -95,6 +96,51 @@ class TextWindow final : public Peer<TextPeer> {
       RedrawWindow(GetParent(window.hwnd), &r, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     }
   }
+};
+
+// The standard cancel button's picture, a red cross beside the caption, drawn at `size` pixels with an alpha
+// channel so that it stands on the button's own face in any visual style.
+HICON MakeCancelGlyph(int size) {
+  BITMAPV5HEADER header{};
+  header.bV5Size = sizeof header;
+  header.bV5Width = size;
+  header.bV5Height = -size;
+  header.bV5Planes = 1;
+  header.bV5BitCount = 32;
+  header.bV5Compression = BI_RGB;
+  void* bits = nullptr;
+  HDC screen = GetDC(nullptr);
+  HBITMAP colour =
+      CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS, &bits, nullptr, 0);
+  ReleaseDC(nullptr, screen);
+  if (colour == nullptr) return nullptr;
+  auto* pixels = static_cast<uint32_t*>(bits);
+  const int margin = size / 8;
+  const int half = std::max(1, size / 10);  // half the stroke's width
+  for (int y = 0; y < size; ++y) {
+    for (int x = 0; x < size; ++x) {
+      bool inside = x >= margin && y >= margin && x < size - margin && y < size - margin;
+      bool stroke = std::abs(x - y) <= half || std::abs(x + y - (size - 1)) <= half;
+      pixels[y * size + x] = inside && stroke ? 0xFFD00000u : 0;  // premultiplied: opaque red or nothing
+    }
+  }
+  HBITMAP mask = CreateBitmap(size, size, 1, 1, nullptr);
+  ICONINFO info{TRUE, 0, 0, mask, colour};
+  HICON icon = CreateIconIndirect(&info);
+  DeleteObject(mask);
+  DeleteObject(colour);
+  return icon;
+}
+
+// A push button; a cancel button also shows the standard cancel picture.
+class ButtonWindow final : public Peer<TextPeer> {
+ public:
+  using Peer::Peer;
+  ~ButtonWindow() override {
+    if (glyph != nullptr) DestroyIcon(glyph);
+  }
+  void SetText(std::string_view cp932) override { SetWindowTextW(window.hwnd, Wide(cp932).c_str()); }
+  HICON glyph = nullptr;
 };
 
 class StatusWindow final : public Peer<TextPeer> {
@@ -540,9 +586,14 @@ std::unique_ptr<TextPeer> Win32Application::CreatePeer(TLabel& label) {
 }
 
 std::unique_ptr<TextPeer> Win32Application::CreatePeer(TButton& button) {
-  auto peer = std::make_unique<TextWindow>(*this, button);
+  auto peer = std::make_unique<ButtonWindow>(*this, button);
   DWORD style = BS_PUSHBUTTON | WS_TABSTOP;
   peer->window.Create(L"BUTTON", style, 0, button.Caption(), button.Bounds());
+  if (button.IsCancel()) {
+    // Common controls 6 draw the picture and the caption side by side on a push button.
+    peer->glyph = MakeCancelGlyph(Scale(16));
+    SendMessageW(peer->window.hwnd, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(peer->glyph));
+  }
   peer->window.onCommand = [this, &button](int code) {
     if (code == BN_CLICKED) Deliver(button.OnClick);
   };
