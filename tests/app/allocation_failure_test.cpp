@@ -21,7 +21,10 @@ long countdown = -1;
 
 }  // namespace
 
-// Every form of the allocator is replaced, so that what one form allocates another can free.
+// Every form of the allocator is replaced, so that what one form allocates another can free. GCC sees operator
+// delete hand memory from operator new to free() and warns; here that is the very pairing intended.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
 namespace {
 void* Allocate(std::size_t size) {
   if (countdown > 0 && --countdown == 0) return nullptr;
@@ -61,6 +64,7 @@ void operator delete(void* p, const std::nothrow_t&) noexcept {
 void operator delete[](void* p, const std::nothrow_t&) noexcept {
   std::free(p);
 }
+#pragma GCC diagnostic pop
 
 namespace tovir {
 namespace {
