@@ -21,8 +21,8 @@ long countdown = -1;
 
 }  // namespace
 
-// Every form of the allocator is replaced, so that what one form allocates another can free. GCC sees operator
-// delete hand memory from operator new to free() and warns; here that is the very pairing intended.
+// Every form of the allocator is replaced, so that what one form allocates another can free. GCC sees
+// operator delete hand memory from operator new to free() and warns; here that is the very pairing intended.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wmismatched-new-delete"
 namespace {
@@ -83,7 +83,7 @@ test::MemoryFileSystem& Folder() {
           char digits[16];
           std::snprintf(digits, sizeof digits, "%06d", number);
           records.push_back(mkdata::EncodeRecord({'1', digits, "P" + std::to_string(number), "01"}));
-          test::MemoryFileSystem::FileSpec drawing;
+          test::MemoryFileSystem::FileEntry drawing;
           drawing.bytes = mkdata::DrawingFileBytes("NOTE");
           drawing.lastWriteUtc = 1019390758;
           made.AddFile(

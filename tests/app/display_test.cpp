@@ -189,10 +189,10 @@ TEST(Display, AnUnreadableIndexFileHidesOnlyItselfAndIsNamedWithoutABeep) {
       std::string digits = "00000" + std::to_string(++number);
       records.push_back(mkdata::EncodeRecord({'1', digits, "P" + std::to_string(number), "01"}));
     }
-    test::MemoryFileSystem::FileSpec spec;
-    spec.bytes = mkdata::IndexFileBytes(records);
-    if (std::string_view(index) == "MCKATO") spec.fault = test::MemoryFileSystem::Fault::kOpenFails;
-    fs.AddFile(JoinPath(JoinPath(JoinPath(folder, "G"), "V3idxft"), index), std::move(spec));
+    test::MemoryFileSystem::FileEntry entry;
+    entry.bytes = mkdata::IndexFileBytes(records);
+    if (std::string_view(index) == "MCKATO") entry.fault = test::MemoryFileSystem::Fault::kOpenFails;
+    fs.AddFile(JoinPath(JoinPath(JoinPath(folder, "G"), "V3idxft"), index), std::move(entry));
   }
   const std::string said = "インデックスファイルを読めません：MCKATO";
   auto r = RunScript("start " + Hex(folder) + "\ndump\n", false, &fs);

@@ -48,12 +48,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   test::MemoryFileSystem fs;
   const std::string index = JoinPath(JoinPath(JoinPath("F", "MCADAM"), "G"), "V3idxft");
-  test::MemoryFileSystem::FileSpec spec;
-  spec.bytes.assign(reinterpret_cast<const char*>(data) + 9, size - 9);
-  if (keepsTime) spec.lastWriteUtc = when;
-  if (!opens) spec.fault = test::MemoryFileSystem::Fault::kOpenFails;
-  const std::string content = spec.bytes;
-  fs.AddFile(DrawingFilePath(index, "SATO", "Mc000001.1@@"), std::move(spec));
+  test::MemoryFileSystem::FileEntry entry;
+  entry.bytes.assign(reinterpret_cast<const char*>(data) + 9, size - 9);
+  if (keepsTime) entry.lastWriteUtc = when;
+  if (!opens) entry.fault = test::MemoryFileSystem::Fault::kOpenFails;
+  const std::string content = entry.bytes;
+  fs.AddFile(DrawingFilePath(index, "SATO", "Mc000001.1@@"), std::move(entry));
 
   FileInfo info = ReadFileInfo(fs, index, "SATO", "Mc000001.1@@");
   FUZZ_CHECK(fs.OpenFiles() == 0);

@@ -44,14 +44,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       fs.AddDirectory(path);
       continue;
     }
-    test::MemoryFileSystem::FileSpec spec;
-    spec.bytes = std::string(Take(in, length));
-    spec.fault = (flags & 3) == 1   ? test::MemoryFileSystem::Fault::kOpenFails
-                 : (flags & 3) == 2 ? test::MemoryFileSystem::Fault::kReadFails
-                                    : test::MemoryFileSystem::Fault::kNone;
-    spec.readableBytes = spec.bytes.size() / 2;
-    maxRecords += (spec.bytes.size() + kIndexRecordSize - 1) / kIndexRecordSize;
-    fs.AddFile(path, std::move(spec));
+    test::MemoryFileSystem::FileEntry entry;
+    entry.bytes = std::string(Take(in, length));
+    entry.fault = (flags & 3) == 1   ? test::MemoryFileSystem::Fault::kOpenFails
+                  : (flags & 3) == 2 ? test::MemoryFileSystem::Fault::kReadFails
+                                     : test::MemoryFileSystem::Fault::kNone;
+    entry.readableBytes = entry.bytes.size() / 2;
+    maxRecords += (entry.bytes.size() + kIndexRecordSize - 1) / kIndexRecordSize;
+    fs.AddFile(path, std::move(entry));
   }
 
   StringList files(StringList::Order::kSorted), users(StringList::Order::kSorted);

@@ -30,7 +30,7 @@ test::MemoryFileSystem& Folder() {
           std::string number = "00000" + std::to_string(d);
           records.push_back(
               mkdata::EncodeRecord({d == 2 ? '0' : '1', number, "P-" + std::to_string(d), "01"}));
-          test::MemoryFileSystem::FileSpec drawing;
+          test::MemoryFileSystem::FileEntry drawing;
           drawing.bytes = mkdata::DrawingFileBytes(d == 1 ? "\x83m\x81[\x83g" : "NOTE " + std::to_string(d));
           drawing.lastWriteUtc = 1019390758 + d * 86400;
           std::string user(UserNameFromIndexFile(index));

@@ -12,8 +12,8 @@ namespace {
 
 class MemoryFile final : public fs::File {
  public:
-  MemoryFile(const MemoryFileSystem::FileSpec& spec, std::shared_ptr<int> openFiles)
-      : spec_(spec), openFiles_(std::move(openFiles)) {
+  MemoryFile(const MemoryFileSystem::FileEntry& entry, std::shared_ptr<int> openFiles)
+      : entry_(entry), openFiles_(std::move(openFiles)) {
     ++*openFiles_;
   }
   ~MemoryFile() override { --*openFiles_; }
@@ -21,24 +21,24 @@ class MemoryFile final : public fs::File {
   MemoryFile& operator=(const MemoryFile&) = delete;
 
   size_t Read(void* buffer, size_t size) override {
-    size_t end = spec_.bytes.size();
-    if (spec_.fault == MemoryFileSystem::Fault::kReadFails) end = std::min(end, spec_.readableBytes);
+    size_t end = entry_.bytes.size();
+    if (entry_.fault == MemoryFileSystem::Fault::kReadFails) end = std::min(end, entry_.readableBytes);
     size_t n = std::min(size, end - std::min(end, position_));
-    if (n > 0) std::memcpy(buffer, spec_.bytes.data() + position_, n);
+    if (n > 0) std::memcpy(buffer, entry_.bytes.data() + position_, n);
     position_ += n;
-    if (n < size && spec_.fault == MemoryFileSystem::Fault::kReadFails) failed_ = true;
+    if (n < size && entry_.fault == MemoryFileSystem::Fault::kReadFails) failed_ = true;
     return n;
   }
 
   bool Failed() const override { return failed_; }
 
   std::optional<DosDateTime> LastWriteTime() override {
-    if (!spec_.lastWriteUtc) return std::nullopt;
-    return LocalDosDateTimeOf(*spec_.lastWriteUtc);
+    if (!entry_.lastWriteUtc) return std::nullopt;
+    return LocalDosDateTimeOf(*entry_.lastWriteUtc);
   }
 
  private:
-  const MemoryFileSystem::FileSpec& spec_;
+  const MemoryFileSystem::FileEntry& entry_;
   std::shared_ptr<int> openFiles_;
   size_t position_ = 0;
   bool failed_ = false;
@@ -64,8 +64,8 @@ void MemoryFileSystem::AddDirectory(std::string_view path) {
   Make(path, true);
 }
 
-void MemoryFileSystem::AddFile(std::string_view path, FileSpec spec) {
-  Make(path, false).file = std::move(spec);
+void MemoryFileSystem::AddFile(std::string_view path, FileEntry entry) {
+  Make(path, false).file = std::move(entry);
 }
 
 bool MemoryFileSystem::ListDirectory(std::string_view path, const EntryCallback& onEntry) {

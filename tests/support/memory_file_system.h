@@ -22,7 +22,7 @@ class MemoryFileSystem final : public fs::FileSystem {
     kReadFails,  // opens, then a read fails after `readableBytes`
   };
 
-  struct FileSpec {
+  struct FileEntry {
     std::string bytes;
     std::optional<int64_t> lastWriteUtc;  // seconds since 1970 UTC; nullopt: the file system keeps no time
     Fault fault = Fault::kNone;
@@ -32,11 +32,11 @@ class MemoryFileSystem final : public fs::FileSystem {
   // Paths are CP932 with the platform's separator; missing parent directories are made. A later call for the
   // same path replaces the entry but keeps its place in the listing.
   void AddDirectory(std::string_view path);
-  void AddFile(std::string_view path, FileSpec spec);
+  void AddFile(std::string_view path, FileEntry entry);
   void AddFile(std::string_view path, std::string bytes) {
-    FileSpec spec;
-    spec.bytes = std::move(bytes);
-    AddFile(path, std::move(spec));
+    FileEntry entry;
+    entry.bytes = std::move(bytes);
+    AddFile(path, std::move(entry));
   }
 
   // Files opened and not yet closed.
@@ -51,7 +51,7 @@ class MemoryFileSystem final : public fs::FileSystem {
  private:
   struct Node {
     bool directory = false;
-    FileSpec file;
+    FileEntry file;
     std::vector<std::string> children;  // names, in the order they were added
   };
   Node& Make(std::string_view path, bool directory);
