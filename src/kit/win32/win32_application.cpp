@@ -27,13 +27,13 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
   return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-// The program's icon from its own 16-colour picture.
-HICON MakeIcon() {
-  const Picture picture = DrawPicture(0);
+}  // namespace
+
+HICON MakeIconFrom(int size, const std::function<uint32_t(int x, int y)>& pixel) {
   BITMAPV5HEADER header{};
   header.bV5Size = sizeof header;
-  header.bV5Width = kPictureSize;
-  header.bV5Height = -kPictureSize;
+  header.bV5Width = size;
+  header.bV5Height = -size;
   header.bV5Planes = 1;
   header.bV5BitCount = 32;
   header.bV5Compression = BI_RGB;
@@ -44,13 +44,25 @@ HICON MakeIcon() {
   ReleaseDC(nullptr, screen);
   if (colour == nullptr) return nullptr;
   auto* pixels = static_cast<uint32_t*>(bits);
-  for (size_t i = 0; i < picture.pixels.size(); ++i) pixels[i] = kPalette16[picture.pixels[i]] | 0xFF000000u;
-  HBITMAP mask = CreateBitmap(kPictureSize, kPictureSize, 1, 1, nullptr);
+  for (int y = 0; y < size; ++y) {
+    for (int x = 0; x < size; ++x) pixels[y * size + x] = pixel(x, y);
+  }
+  HBITMAP mask = CreateBitmap(size, size, 1, 1, nullptr);
   ICONINFO info{TRUE, 0, 0, mask, colour};
   HICON icon = CreateIconIndirect(&info);
   DeleteObject(mask);
   DeleteObject(colour);
   return icon;
+}
+
+namespace {
+
+// The program's icon from its own 16-colour picture.
+HICON MakeIcon() {
+  const Picture picture = DrawPicture(0);
+  return MakeIconFrom(kPictureSize, [&](int x, int y) {
+    return kPalette16[picture.pixels[static_cast<size_t>(y * kPictureSize + x)]] | 0xFF000000u;
+  });
 }
 
 void MakeDpiAware() {

@@ -7,6 +7,7 @@
 // After windows.h, which it needs.
 #include <shellapi.h>
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <optional>
@@ -24,6 +25,9 @@ namespace tovir::kit::win32 {
 // CP932 bytes to UTF-16 and back, with code page 932 whatever the system's ANSI code page is.
 std::wstring Wide(std::string_view cp932);
 std::string Narrow(std::wstring_view wide);
+
+// An icon of `size` x `size` pixels from premultiplied 0xAARRGGBB values, row by row from the top.
+HICON MakeIconFrom(int size, const std::function<uint32_t(int x, int y)>& pixel);
 
 class Win32Application;
 class Win32Form;

@@ -101,35 +101,13 @@ class TextWindow final : public Peer<TextPeer> {
 // The standard cancel button's picture, a red cross beside the caption, drawn at `size` pixels with an alpha
 // channel so that it stands on the button's own face in any visual style.
 HICON MakeCancelGlyph(int size) {
-  BITMAPV5HEADER header{};
-  header.bV5Size = sizeof header;
-  header.bV5Width = size;
-  header.bV5Height = -size;
-  header.bV5Planes = 1;
-  header.bV5BitCount = 32;
-  header.bV5Compression = BI_RGB;
-  void* bits = nullptr;
-  HDC screen = GetDC(nullptr);
-  HBITMAP colour =
-      CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS, &bits, nullptr, 0);
-  ReleaseDC(nullptr, screen);
-  if (colour == nullptr) return nullptr;
-  auto* pixels = static_cast<uint32_t*>(bits);
   const int margin = size / 8;
   const int half = std::max(1, size / 10);  // half the stroke's width
-  for (int y = 0; y < size; ++y) {
-    for (int x = 0; x < size; ++x) {
-      bool inside = x >= margin && y >= margin && x < size - margin && y < size - margin;
-      bool stroke = std::abs(x - y) <= half || std::abs(x + y - (size - 1)) <= half;
-      pixels[y * size + x] = inside && stroke ? 0xFFD00000u : 0;  // premultiplied: opaque red or nothing
-    }
-  }
-  HBITMAP mask = CreateBitmap(size, size, 1, 1, nullptr);
-  ICONINFO info{TRUE, 0, 0, mask, colour};
-  HICON icon = CreateIconIndirect(&info);
-  DeleteObject(mask);
-  DeleteObject(colour);
-  return icon;
+  return MakeIconFrom(size, [=](int x, int y) {
+    bool inside = x >= margin && y >= margin && x < size - margin && y < size - margin;
+    bool stroke = std::abs(x - y) <= half || std::abs(x + y - (size - 1)) <= half;
+    return inside && stroke ? 0xFFD00000u : 0u;  // premultiplied: opaque red or nothing
+  });
 }
 
 // A push button; a cancel button also shows the standard cancel picture.
