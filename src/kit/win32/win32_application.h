@@ -1,11 +1,10 @@
 // The Win32 backend: real windows and controls on the W APIs, text converted with code page 932 explicitly so
 // the program shows Japanese right on a Windows of any language. It also drives its own windows with real
-// input (messages to the real controls) for script mode.
+// input (messages to the real controls) for script mode. The application object owns the message loop, the
+// shared fonts and brushes, the menu commands and the timers.
 #pragma once
 
 #include <windows.h>
-// After windows.h, which it needs.
-#include <shellapi.h>
 
 #include <cstdint>
 #include <functional>
@@ -22,80 +21,12 @@ struct IRawElementProviderSimple;
 
 namespace tovir::kit::win32 {
 
-// CP932 bytes to UTF-16 and back, with code page 932 whatever the system's ANSI code page is.
-std::wstring Wide(std::string_view cp932);
-std::string Narrow(std::wstring_view wide);
-
-// An icon of `size` x `size` pixels from premultiplied 0xAARRGGBB values, row by row from the top.
-HICON MakeIconFrom(int size, const std::function<uint32_t(int x, int y)>& pixel);
-
-class Win32Application;
+struct ChildWindow;
 class Win32Form;
 
 // The timer message's lParam when a script's `tick` sends it: under a script only these periods count, so
 // that a run gives the same state however fast the machine is.
 inline constexpr LPARAM kScriptTick = 0x7469636b;
-
-// One child window of a form: the control it shows, its colours and font.
-struct ChildWindow {
-  Win32Application* app = nullptr;
-  TControl* control = nullptr;
-  HWND hwnd = nullptr;
-  int id = 0;
-  COLORREF fore = 0;
-  COLORREF back = 0;
-  HBRUSH brush = nullptr;  // owned by the application's brush cache
-  bool transparent = false;
-  // Handles a notification (WM_COMMAND code) from this window.
-  std::function<void(int code)> onCommand;
-  // Draws one item of an owner-drawn list.
-  std::function<void(const DRAWITEMSTRUCT&)> onDrawItem;
-
-  ~ChildWindow();
-  void Create(const wchar_t* className, DWORD style, DWORD exStyle, std::string_view cp932Text,
-              const Rect& designBounds);
-  void SetVisible(bool visible);
-  void SetEnabled(bool enabled);
-  void SetBounds(const Rect& designBounds);
-  Win32Form& Form() const;
-};
-
-class Win32Form final : public FormPeer {
- public:
-  Win32Form(Win32Application& app, TForm& form);
-  ~Win32Form() override;
-
-  Rect Bounds() const override;
-  void SetPosition(int left, int top) override;
-  bool Visible() const override;
-  void Show() override;
-  void Hide() override;
-  void Repaint() override;
-  void DeleteSystemMenuEntry(int position) override;
-  void AcceptDroppedFiles() override;
-
-  HWND Handle() const { return hwnd_; }
-  TForm& Control() const { return form_; }
-  int Shows() const { return shows_; }
-  // Places the edge-aligned controls for the client area's present size.
-  void LayoutAligned();
-
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-
- private:
-  // Menus, tab order and the first focus, once every control exists.
-  void Complete();
-  void OnDropFiles(HDROP drop);
-  void FocusFirstControl();
-
-  Win32Application& app_;
-  TForm& form_;
-  HWND hwnd_ = nullptr;
-  HMENU menuBar_ = nullptr;
-  HWND lastFocus_ = nullptr;
-  bool completed_ = false;
-  int shows_ = 0;
-};
 
 class Win32Application final : public Application, public StateView, public Scriptable {
  public:

@@ -5,6 +5,7 @@
 
 #include "kit/clipboard_html.h"
 #include "kit/win32/win32_application.h"
+#include "kit/win32/win32_text.h"
 
 namespace tovir::kit::win32 {
 

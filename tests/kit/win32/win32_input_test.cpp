@@ -6,6 +6,7 @@
 
 #include "app/program.h"
 #include "kit/win32/win32_application.h"
+#include "kit/win32/win32_form.h"
 #include "support/scenario.h"
 
 namespace tovir::kit::win32 {
