@@ -2,6 +2,8 @@
 #include "cli/dump.h"
 
 #include <algorithm>
+#include <optional>
+#include <string_view>
 
 #include <nlohmann/json.hpp>
 
@@ -109,11 +111,14 @@ Traits TraitsOf(std::string_view type) {
   return {};
 }
 
-Json ControlLayoutJson(const Writer& w, const kit::TForm& form, const kit::TControl& control) {
+// A control's place, visibility and font as its window shows them where it has one, else the design's.
+Json ControlLayoutJson(const Writer& w, const kit::StateView& view, const kit::TForm& form,
+                       const kit::TControl& control) {
   const kit::ControlLayout& l = control.Layout();
   const kit::FormLayout& f = form.Layout();
   const Traits traits = TraitsOf(control.TypeName());
-  kit::Rect bounds = control.Bounds();
+  const std::optional<kit::ShownControl> shown = view.Shown(control);
+  kit::Rect bounds = shown ? shown->bounds : control.Bounds();
   Json json;
   json["Name"] = control.Name();
   json["Type"] = control.TypeName();
@@ -125,10 +130,10 @@ Json ControlLayoutJson(const Writer& w, const kit::TForm& form, const kit::TCont
   if (traits.caption) json["Caption"] = w.Text(l.caption);
   if (traits.font) {
     const kit::Font& font = l.font != nullptr ? *l.font : *f.font;
-    json["FontName"] = w.Text(font.name);
-    json["FontHeight"] = font.height;
-    json["FontCharset"] = font.charset;
-    json["FontPitch"] = PitchName(font.pitch);
+    json["FontName"] = w.Text(shown ? std::string_view(shown->fontName) : font.name);
+    json["FontHeight"] = shown ? shown->fontHeight : font.height;
+    json["FontCharset"] = shown ? shown->fontCharset : font.charset;
+    json["FontPitch"] = PitchName(shown ? shown->fontPitch : font.pitch);
     json["FontColor"] = l.fontColor.IsParent() ? std::string("clWindowText") : l.fontColor.Name();
   }
   if (control.TypeName() != "TImage") json["Color"] = (l.color.IsParent() ? f.color : l.color).Name();
@@ -139,7 +144,7 @@ Json ControlLayoutJson(const Writer& w, const kit::TForm& form, const kit::TCont
     json["TabStop"] = l.tabStop;
     json["TabOrder"] = l.tabOrder;
   }
-  json["Visible"] = control.Visible();
+  json["Visible"] = shown ? shown->visible : control.Visible();
   if (traits.items) json["ItemHeight"] = l.itemHeight;
   if (control.TypeName() == "TMemo") json["WordWrap"] = l.wordWrap;
   return json;
@@ -154,8 +159,9 @@ Json FormLayoutJson(const Writer& w, kit::StateView& view, kit::TForm& form) {
   json["Top"] = bounds.top;
   json["Width"] = bounds.width;
   json["Height"] = bounds.height;
-  json["ClientWidth"] = form.ClientWidth();
-  json["ClientHeight"] = form.ClientHeight();
+  const std::optional<kit::Rect> client = view.ClientArea(form);
+  json["ClientWidth"] = client ? client->width : form.ClientWidth();
+  json["ClientHeight"] = client ? client->height : form.ClientHeight();
   json["BorderStyle"] = f.borderStyle == kit::BorderStyle::kDialog ? "bsDialog" : "bsSizeable";
   Json icons = Json::array();
   if (f.borderIcons & kit::kSystemMenu) icons.push_back("biSystemMenu");
@@ -176,7 +182,7 @@ Json FormLayoutJson(const Writer& w, kit::StateView& view, kit::TForm& form) {
     return key(a) < key(b);
   });
   Json array = Json::array();
-  for (const kit::TControl* control : controls) array.push_back(ControlLayoutJson(w, form, *control));
+  for (const kit::TControl* control : controls) array.push_back(ControlLayoutJson(w, view, form, *control));
   json["Controls"] = array;
   return json;
 }

@@ -13,6 +13,8 @@
 #include <type_traits>
 #include <vector>
 
+#include "kit/layout.h"
+
 namespace tovir::kit {
 
 class TControl;
@@ -114,6 +116,16 @@ class FormPeer {
   virtual void AcceptDroppedFiles() {}
 };
 
+// A control as its own window shows it, in the design's pixels at 96 DPI whatever the screen's.
+struct ShownControl {
+  Rect bounds;  // in the form's client area
+  bool visible = false;
+  std::string fontName;  // CP932
+  int fontHeight = 0;
+  int fontCharset = 0;
+  Pitch fontPitch = Pitch::kDefault;
+};
+
 // What a backend can tell about its windows as the user sees them: the state script mode dumps, the same for
 // in-memory windows and for real ones.
 class StateView {
@@ -131,6 +143,11 @@ class StateView {
   virtual std::optional<std::string> ClipboardHtml() const { return std::nullopt; }
   virtual Rect Bounds(TForm& form) const = 0;
   virtual bool Visible(TForm& form) const = 0;
+  // What the control's own window shows, or nullopt where the control has no window or the backend shows
+  // the design as it stands.
+  virtual std::optional<ShownControl> Shown(const TControl& /*control*/) const { return std::nullopt; }
+  // The form's client area in the design's pixels, or nullopt for the design's own.
+  virtual std::optional<Rect> ClientArea(const TForm& /*form*/) const { return std::nullopt; }
   // How often the window has been shown since the program started.
   virtual int Shows(TForm& form) const = 0;
   // How often the program sounded the default beep.

@@ -342,6 +342,7 @@ class TForm {
   void Hide() { peer_->Hide(); }
   void Repaint() { peer_->Repaint(); }
   FormPeer& Peer() { return *peer_; }
+  const FormPeer& Peer() const { return *peer_; }
   // Places this window centred over `other`, by outer sizes; halves are truncated toward zero and the result
   // is not kept on the screen.
   void CenterOver(const TForm& other);

@@ -42,7 +42,7 @@ Win32Application::Win32Application() {
   icon_ = MakeProgramIcon();
   htmlFormat_ = RegisterClipboardFormatW(L"HTML Format");
 
-  RegisterFormClass(icon_);
+  RegisterFormClasses(icon_);
   HINSTANCE instance = GetModuleHandleW(nullptr);
   WNDCLASSEXW app{};
   app.cbSize = sizeof app;
@@ -188,17 +188,18 @@ void Win32Application::Terminate() {
   PostQuitMessage(0);
 }
 
-HFONT Win32Application::FontFor(const Font& font) {
-  std::wstring key = Wide(font.name) + L"|" + std::to_wstring(font.height) + L"|" +
+HFONT Win32Application::FontFor(const Font& font, int dpi) {
+  const int height = MulDiv(font.height, dpi, 96);
+  std::wstring key = Wide(font.name) + L"|" + std::to_wstring(height) + L"|" +
                      std::to_wstring(static_cast<int>(font.pitch)) + L"|" + std::to_wstring(font.charset);
   auto found = fonts_.find(key);
   if (found != fonts_.end()) return found->second;
   DWORD pitch = font.pitch == Pitch::kFixed      ? FIXED_PITCH | FF_MODERN
                 : font.pitch == Pitch::kVariable ? VARIABLE_PITCH | FF_SWISS
                                                  : DEFAULT_PITCH;
-  HFONT handle = CreateFontW(Scale(font.height), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                             static_cast<DWORD>(font.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                             DEFAULT_QUALITY, pitch, Wide(font.name).c_str());
+  HFONT handle =
+      CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, static_cast<DWORD>(font.charset),
+                  OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, pitch, Wide(font.name).c_str());
   fonts_[key] = handle;
   return handle;
 }
@@ -243,6 +244,46 @@ ChildWindow* Win32Application::ChildOf(HWND hwnd) const {
   if (hwnd == nullptr) return nullptr;
   ChildWindow* child = Child(GetDlgCtrlID(hwnd));
   return child != nullptr && child->hwnd == hwnd ? child : nullptr;
+}
+
+ChildWindow* Win32Application::WindowOf(const TControl& control) const {
+  // Ids grow in the order windows are made.
+  for (auto& [id, child] : children_) {
+    if (child->control == &control) return child;
+  }
+  return nullptr;
+}
+
+std::optional<ShownControl> Win32Application::Shown(const TControl& control) const {
+  const ChildWindow* child = WindowOf(control);
+  if (child == nullptr || child->hwnd == nullptr) return std::nullopt;
+  const Win32Form& form = child->Form();
+  RECT r{};
+  GetWindowRect(child->hwnd, &r);
+  MapWindowPoints(nullptr, form.Handle(), reinterpret_cast<POINT*>(&r), 2);
+  ShownControl shown;
+  shown.bounds = {form.Unscale(r.left), form.Unscale(r.top), form.Unscale(r.right - r.left),
+                  form.Unscale(r.bottom - r.top)};
+  shown.visible = (GetWindowLongW(child->hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
+  LOGFONTW font{};
+  auto handle = reinterpret_cast<HFONT>(SendMessageW(child->hwnd, WM_GETFONT, 0, 0));
+  if (handle != nullptr && GetObjectW(handle, sizeof font, &font) == sizeof font) {
+    shown.fontName = Narrow(font.lfFaceName);
+    shown.fontHeight = form.Unscale(font.lfHeight);
+    shown.fontCharset = font.lfCharSet;
+    const int pitch = font.lfPitchAndFamily & 3;
+    shown.fontPitch = pitch == FIXED_PITCH      ? Pitch::kFixed
+                      : pitch == VARIABLE_PITCH ? Pitch::kVariable
+                                                : Pitch::kDefault;
+  }
+  return shown;
+}
+
+std::optional<Rect> Win32Application::ClientArea(const TForm& form) const {
+  const auto& peer = static_cast<const Win32Form&>(form.Peer());
+  RECT r{};
+  GetClientRect(peer.Handle(), &r);
+  return Rect{0, 0, peer.Unscale(r.right), peer.Unscale(r.bottom)};
 }
 
 Win32Form* Win32Application::FormOf(HWND hwnd) const {

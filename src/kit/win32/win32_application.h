@@ -73,6 +73,8 @@ class Win32Application final : public Application, public StateView, public Scri
   std::optional<std::string> ClipboardHtml() const override;
   Rect Bounds(TForm& form) const override { return form.Peer().Bounds(); }
   bool Visible(TForm& form) const override { return form.Peer().Visible(); }
+  std::optional<ShownControl> Shown(const TControl& control) const override;
+  std::optional<Rect> ClientArea(const TForm& form) const override;
   int Shows(TForm& form) const override;
   int Beeps() const override { return beeps_; }
 
@@ -96,10 +98,9 @@ class Win32Application final : public Application, public StateView, public Scri
   void SetExceptionSink(std::function<void(std::string_view)> sink) override { sink_ = std::move(sink); }
 
   // For the backend's own windows.
+  // The system's DPI, which a form starts from until it knows the DPI of its own screen.
   int Dpi() const { return dpi_; }
-  int Scale(int designPixels) const { return MulDiv(designPixels, dpi_, 96); }
-  int Unscale(int pixels) const { return MulDiv(pixels, 96, dpi_); }
-  HFONT FontFor(const Font& font);
+  HFONT FontFor(const Font& font, int dpi);
   HBRUSH BrushFor(COLORREF colour);
   COLORREF ColourOf(const Color& colour, const TForm& form) const;
   HWND Owner() const { return appWindow_; }
@@ -108,6 +109,8 @@ class Win32Application final : public Application, public StateView, public Scri
   void ForgetControl(int id) { children_.erase(id); }
   ChildWindow* Child(int id) const;
   ChildWindow* ChildOf(HWND hwnd) const;
+  // The first window made for a control (a radio group's box before its buttons), or nullptr.
+  ChildWindow* WindowOf(const TControl& control) const;
   Win32Form* FormOf(HWND hwnd) const;
   Win32Form* MainForm() const;
   void RegisterForm(Win32Form& form) { forms_.push_back(&form); }

@@ -36,20 +36,21 @@ Win32Form& ChildWindow::Form() const {
 void ChildWindow::Create(const wchar_t* className, DWORD style, DWORD exStyle, std::string_view cp932Text,
                          const Rect& designBounds) {
   const ControlLayout& l = control->Layout();
-  const TForm& form = control->Owner();
+  const TForm& owner = control->Owner();
   id = app->NewControlId(*this);
-  fore = app->ColourOf(l.fontColor.IsParent() ? kWindowText : l.fontColor, form);
-  back = app->ColourOf(l.color, form);
+  design = designBounds;
+  font = l.font != nullptr ? l.font : owner.Layout().font;
+  fore = app->ColourOf(l.fontColor.IsParent() ? kWindowText : l.fontColor, owner);
+  back = app->ColourOf(l.color, owner);
   brush = app->BrushFor(back);
   if (control->Visible()) style |= WS_VISIBLE;
   if (!control->Enabled()) style |= WS_DISABLED;
-  HWND parent = Form().Handle();
+  const Win32Form& form = Form();
   hwnd = CreateWindowExW(
-      exStyle, className, Wide(cp932Text).c_str(), WS_CHILD | style, app->Scale(designBounds.left),
-      app->Scale(designBounds.top), app->Scale(designBounds.width), app->Scale(designBounds.height), parent,
+      exStyle, className, Wide(cp932Text).c_str(), WS_CHILD | style, form.Scale(design.left),
+      form.Scale(design.top), form.Scale(design.width), form.Scale(design.height), form.Handle(),
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
-  const Font& font = l.font != nullptr ? *l.font : *form.Layout().font;
-  SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(app->FontFor(font)), FALSE);
+  SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(app->FontFor(*font, form.Dpi())), FALSE);
 }
 
 void ChildWindow::SetVisible(bool visible) {
@@ -63,8 +64,16 @@ void ChildWindow::SetEnabled(bool enabled) {
 }
 
 void ChildWindow::SetBounds(const Rect& b) {
-  SetWindowPos(hwnd, nullptr, app->Scale(b.left), app->Scale(b.top), app->Scale(b.width),
-               app->Scale(b.height), SWP_NOZORDER | SWP_NOACTIVATE);
+  design = b;
+  const Win32Form& form = Form();
+  SetWindowPos(hwnd, nullptr, form.Scale(b.left), form.Scale(b.top), form.Scale(b.width),
+               form.Scale(b.height), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void ChildWindow::Rescale() {
+  SetBounds(design);
+  SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(app->FontFor(*font, Form().Dpi())), TRUE);
+  if (onDpiChanged) onDpiChanged();
 }
 
 namespace {
@@ -72,16 +81,7 @@ namespace {
 class TextWindow final : public Peer<TextPeer> {
  public:
   using Peer::Peer;
-  void SetText(std::string_view cp932) override {
-    SetWindowTextW(window.hwnd, Wide(cp932).c_str());
-    if (window.transparent) {
-      // A label draws on its parent: what the old text covered must be painted again.
-      RECT r{};
-      GetWindowRect(window.hwnd, &r);
-      MapWindowPoints(nullptr, GetParent(window.hwnd), reinterpret_cast<POINT*>(&r), 2);
-      RedrawWindow(GetParent(window.hwnd), &r, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-    }
-  }
+  void SetText(std::string_view cp932) override { SetWindowTextW(window.hwnd, Wide(cp932).c_str()); }
 };
 
 // A push button; a cancel button also shows the standard cancel picture.
@@ -89,10 +89,19 @@ class ButtonWindow final : public Peer<TextPeer> {
  public:
   using Peer::Peer;
   ~ButtonWindow() override {
-    if (glyph != nullptr) DestroyIcon(glyph);
+    if (glyph_ != nullptr) DestroyIcon(glyph_);
   }
   void SetText(std::string_view cp932) override { SetWindowTextW(window.hwnd, Wide(cp932).c_str()); }
-  HICON glyph = nullptr;
+  // The cancel picture at the form's present DPI. Common controls 6 draw it and the caption side by side.
+  void ShowGlyph() {
+    HICON old = glyph_;
+    glyph_ = MakeCancelGlyph(window.Form().Scale(16));
+    SendMessageW(window.hwnd, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(glyph_));
+    if (old != nullptr) DestroyIcon(old);
+  }
+
+ private:
+  HICON glyph_ = nullptr;
 };
 
 class StatusWindow final : public Peer<TextPeer> {
@@ -273,9 +282,9 @@ std::unique_ptr<TextPeer> Win32Application::CreatePeer(TButton& button) {
   DWORD style = BS_PUSHBUTTON | WS_TABSTOP;
   peer->window.Create(L"BUTTON", style, 0, button.Caption(), button.Bounds());
   if (button.IsCancel()) {
-    // Common controls 6 draw the picture and the caption side by side on a push button.
-    peer->glyph = MakeCancelGlyph(Scale(16));
-    SendMessageW(peer->window.hwnd, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(peer->glyph));
+    ButtonWindow* raw = peer.get();
+    raw->ShowGlyph();
+    raw->window.onDpiChanged = [raw] { raw->ShowGlyph(); };
   }
   peer->window.onCommand = [this, &button](int code) {
     if (code == BN_CLICKED) Deliver(button.OnClick);

@@ -14,20 +14,23 @@ namespace tovir::kit::win32 {
 class Win32Application;
 class Win32Form;
 
-// One child window of a form: the control it shows, its colours and font.
+// One child window of a form: the control it shows, where the design puts it, its colours and font.
 struct ChildWindow {
   Win32Application* app = nullptr;
   TControl* control = nullptr;
   HWND hwnd = nullptr;
   int id = 0;
+  Rect design;  // in the form's client area, in the design's pixels at 96 DPI
+  const Font* font = nullptr;
   COLORREF fore = 0;
   COLORREF back = 0;
   HBRUSH brush = nullptr;  // owned by the application's brush cache
-  bool transparent = false;
   // Handles a notification (WM_COMMAND code) from this window.
   std::function<void(int code)> onCommand;
   // Draws one item of an owner-drawn list.
   std::function<void(const DRAWITEMSTRUCT&)> onDrawItem;
+  // What else a peer scales when its form moves to a screen of another DPI.
+  std::function<void()> onDpiChanged;
 
   ChildWindow() = default;
   ChildWindow(const ChildWindow&) = delete;
@@ -38,6 +41,8 @@ struct ChildWindow {
   void SetVisible(bool visible);
   void SetEnabled(bool enabled);
   void SetBounds(const Rect& designBounds);
+  // Places the window and sets its font again at its form's present DPI.
+  void Rescale();
   Win32Form& Form() const;
 };
 

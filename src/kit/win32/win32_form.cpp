@@ -13,6 +13,7 @@ namespace tovir::kit::win32 {
 namespace {
 
 constexpr wchar_t kFormClass[] = L"TovirForm";
+constexpr wchar_t kDialogClass[] = L"TovirDialog";
 
 LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
@@ -24,9 +25,31 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
   return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
+// A function of a newer system's user32, looked up when first needed so that the program still starts on
+// Windows 7; nullptr where the system lacks it.
+template <class Function>
+Function NewerUser32(const char* name) {
+  return reinterpret_cast<Function>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
+}
+
+int DpiOfWindow(HWND hwnd, int fallback) {
+  static const auto get = NewerUser32<UINT(WINAPI*)(HWND)>("GetDpiForWindow");
+  const UINT dpi = get != nullptr ? get(hwnd) : 0;
+  return dpi > 0 ? static_cast<int>(dpi) : fallback;
+}
+
+void AdjustForDpi(RECT& r, DWORD style, bool menu, DWORD exStyle, int dpi) {
+  static const auto adjust =
+      NewerUser32<BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT)>("AdjustWindowRectExForDpi");
+  if (adjust != nullptr && adjust(&r, style, menu ? TRUE : FALSE, exStyle, static_cast<UINT>(dpi)) != FALSE)
+    return;
+  AdjustWindowRectEx(&r, style, menu ? TRUE : FALSE, exStyle);
+}
+
 }  // namespace
 
-void RegisterFormClass(HICON icon) {
+void RegisterFormClasses(HICON icon) {
   WNDCLASSEXW form{};
   form.cbSize = sizeof form;
   form.lpfnWndProc = FormProc;
@@ -35,46 +58,63 @@ void RegisterFormClass(HICON icon) {
   form.hIcon = icon;
   form.lpszClassName = kFormClass;
   RegisterClassExW(&form);
+  // A dialog frame has no icon in its caption: its class has none, which Windows and Wine both honour (Wine
+  // draws a class icon even on a modal frame, so a window icon set to none would not do).
+  form.hIcon = nullptr;
+  form.lpszClassName = kDialogClass;
+  RegisterClassExW(&form);
 }
 
-Win32Form::Win32Form(Win32Application& app, TForm& form) : app_(app), form_(form) {
+Win32Form::Win32Form(Win32Application& app, TForm& form) : app_(app), form_(form), dpi_(app.Dpi()) {
   const FormLayout& layout = form.Layout();
-  DWORD style = WS_CAPTION;
-  DWORD exStyle = WS_EX_CONTROLPARENT;
-  if (layout.borderStyle == BorderStyle::kSizeable) {
-    style |= WS_OVERLAPPED | WS_THICKFRAME;
-  } else {
-    style |= WS_POPUP;
-    exStyle |= WS_EX_DLGMODALFRAME;
-  }
-  if (layout.borderIcons & kSystemMenu) style |= WS_SYSMENU;
-  if (layout.borderIcons & kMinimize) style |= WS_MINIMIZEBOX;
-  if (layout.borderIcons & kMaximize) style |= WS_MAXIMIZEBOX;
-  if (layout.stayOnTop) exStyle |= WS_EX_TOPMOST;
+  const bool dialog = layout.borderStyle != BorderStyle::kSizeable;
+  style_ = WS_CAPTION | (dialog ? WS_POPUP : WS_OVERLAPPED | WS_THICKFRAME);
+  exStyle_ = WS_EX_CONTROLPARENT | (dialog ? WS_EX_DLGMODALFRAME : 0);
+  if (layout.borderIcons & kSystemMenu) style_ |= WS_SYSMENU;
+  if (layout.borderIcons & kMinimize) style_ |= WS_MINIMIZEBOX;
+  if (layout.borderIcons & kMaximize) style_ |= WS_MAXIMIZEBOX;
+  if (layout.stayOnTop) exStyle_ |= WS_EX_TOPMOST;
 
-  // The design's sizes at the screen's DPI; a size given for the client area gets the system's real frame.
-  int width = app.Scale(layout.width);
-  int height = app.Scale(layout.height);
-  if (layout.clientSize) {
-    RECT r{0, 0, width, height};
-    AdjustWindowRectEx(&r, style, layout.hasMenu ? TRUE : FALSE, exStyle);
-    width = r.right - r.left;
-    height = r.bottom - r.top;
-  }
-  int left = app.Scale(layout.left);
-  int top = app.Scale(layout.top);
-  if (layout.centerOnScreen) {
-    left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-    top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-  }
+  auto place = [&](SIZE size) {
+    if (!layout.centerOnScreen) return POINT{Scale(layout.left), Scale(layout.top)};
+    return POINT{(GetSystemMetrics(SM_CXSCREEN) - size.cx) / 2,
+                 (GetSystemMetrics(SM_CYSCREEN) - size.cy) / 2};
+  };
+  SIZE size = OuterSize(dpi_);
+  POINT at = place(size);
   app_.RegisterForm(*this);
-  HWND created = CreateWindowExW(exStyle, kFormClass, Wide(layout.caption).c_str(), style, left, top, width,
-                                 height, app.Owner(), nullptr, GetModuleHandleW(nullptr), this);
+  HWND created =
+      CreateWindowExW(exStyle_, dialog ? kDialogClass : kFormClass, Wide(layout.caption).c_str(), style_,
+                      at.x, at.y, size.cx, size.cy, app.Owner(), nullptr, GetModuleHandleW(nullptr), this);
   hwnd_ = created;
-  if (hwnd_ != nullptr && !(layout.borderIcons & kMaximize) && layout.borderStyle == BorderStyle::kDialog) {
-    // A dialog frame shows no icon in its caption.
-    SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, 0);
+  if (hwnd_ == nullptr) return;
+  // Made at the system's DPI; a window that stands on a screen of another DPI takes that screen's sizes
+  // before any control is made on it.
+  const int own = DpiOfWindow(hwnd_, dpi_);
+  if (own != dpi_) {
+    dpi_ = own;
+    size = OuterSize(dpi_);
+    at = place(size);
+    SetWindowPos(hwnd_, nullptr, at.x, at.y, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
   }
+}
+
+SIZE Win32Form::OuterSize(int dpi) const {
+  const FormLayout& layout = form_.Layout();
+  RECT r{0, 0, MulDiv(layout.width, dpi, 96), MulDiv(layout.height, dpi, 96)};
+  if (layout.clientSize) AdjustForDpi(r, style_, layout.hasMenu, exStyle_, dpi);
+  return {r.right - r.left, r.bottom - r.top};
+}
+
+void Win32Form::ChangeDpi(int dpi, const RECT& suggested) {
+  dpi_ = dpi;
+  for (HWND child = GetWindow(hwnd_, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (ChildWindow* c = app_.ChildOf(child)) c->Rescale();
+  }
+  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  LayoutAligned();
+  RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
 }
 
 Win32Form::~Win32Form() {
@@ -177,11 +217,11 @@ void Win32Form::LayoutAligned() {
   int bottom = client.bottom;
   for (TControl* control : form_.Controls()) {
     const ControlLayout& l = control->Layout();
-    if (l.align == Align::kNone || !control->Visible()) continue;
-    int height = app_.Scale(l.height);
+    if (l.align == Align::kNone) continue;
+    int height = Scale(l.height);
     int y = l.align == Align::kTop ? top : bottom - height;
-    if (l.align == Align::kTop) top += height;
-    if (l.align == Align::kBottom) bottom -= height;
+    if (control->Visible() && l.align == Align::kTop) top += height;
+    if (control->Visible() && l.align == Align::kBottom) bottom -= height;
     for (HWND child = GetWindow(hwnd_, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
       ChildWindow* c = app_.ChildOf(child);
       if (c != nullptr && c->control == control) {
@@ -230,7 +270,7 @@ LRESULT Win32Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MEASUREITEM: {
       auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
       if (ChildWindow* child = app_.Child(static_cast<int>(item->CtlID))) {
-        item->itemHeight = static_cast<UINT>(app_.Scale(std::max(child->control->Layout().itemHeight, 1)));
+        item->itemHeight = static_cast<UINT>(Scale(std::max(child->control->Layout().itemHeight, 1)));
       }
       return TRUE;
     }
@@ -243,10 +283,6 @@ LRESULT Win32Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       HDC dc = reinterpret_cast<HDC>(wParam);
       SetTextColor(dc, child->fore);
       SetBkColor(dc, child->back);
-      if (child->transparent) {
-        SetBkMode(dc, TRANSPARENT);
-        return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
-      }
       return reinterpret_cast<LRESULT>(child->brush);
     }
     case WM_ERASEBKGND: {
@@ -278,13 +314,11 @@ LRESULT Win32Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       break;
-    case WM_DPICHANGED: {
-      // Positions and fonts were scaled for the DPI at start; the new size keeps the window's place.
-      const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-      SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                   suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    case WM_DPICHANGED:
+      // Moved to a screen of another DPI (or the user changed its scale); the frame and the menu bar the
+      // system scales itself.
+      ChangeDpi(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
-    }
     default:
       break;
   }

@@ -13,8 +13,9 @@ namespace tovir::kit::win32 {
 
 class Win32Application;
 
-// Registers the forms' window class once; a form's frame takes `icon` in its caption where it has one.
-void RegisterFormClass(HICON icon);
+// Registers the forms' window classes once: sizeable frames show `icon` in their caption, dialog frames
+// none.
+void RegisterFormClasses(HICON icon);
 
 class Win32Form final : public FormPeer {
  public:
@@ -35,8 +36,17 @@ class Win32Form final : public FormPeer {
   HWND Handle() const { return hwnd_; }
   TForm& Control() const { return form_; }
   int Shows() const { return shows_; }
-  // Places the edge-aligned controls for the client area's present size.
+  // Places the edge-aligned controls for the client area's present size. A hidden one stands where it would
+  // if it were shown, and takes no room.
   void LayoutAligned();
+
+  // The DPI of the screen the window is on, and the design's pixels (96 DPI) at it.
+  int Dpi() const { return dpi_; }
+  int Scale(int designPixels) const { return MulDiv(designPixels, dpi_, 96); }
+  int Unscale(int pixels) const { return MulDiv(pixels, 96, dpi_); }
+  // The window has moved to a screen of `dpi`: every control is placed and its font set again from the
+  // design, and the window takes the bounds the system suggests for it.
+  void ChangeDpi(int dpi, const RECT& suggested);
 
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -45,10 +55,15 @@ class Win32Form final : public FormPeer {
   void Complete();
   void OnDropFiles(HDROP drop);
   void FocusFirstControl();
+  // The outer size at `dpi`; a size given for the client area gets the system's real frame at that DPI.
+  SIZE OuterSize(int dpi) const;
 
   Win32Application& app_;
   TForm& form_;
   HWND hwnd_ = nullptr;
+  DWORD style_ = 0;
+  DWORD exStyle_ = 0;
+  int dpi_ = 96;
   HMENU menuBar_ = nullptr;
   HWND lastFocus_ = nullptr;
   bool completed_ = false;

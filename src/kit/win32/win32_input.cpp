@@ -15,15 +15,6 @@ namespace tovir::kit::win32 {
 
 namespace {
 
-ChildWindow* WindowOf(Win32Application& app, TControl& control) {
-  for (HWND child = GetWindow(static_cast<Win32Form&>(control.Owner().Peer()).Handle(), GW_CHILD);
-       child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-    ChildWindow* c = app.ChildOf(child);
-    if (c != nullptr && c->control == &control) return c;
-  }
-  return nullptr;
-}
-
 bool Reachable(const TControl& control) {
   return control.Enabled() && control.Visible() && control.Owner().Visible();
 }
@@ -61,13 +52,13 @@ void Win32Application::PickRadioItem(TRadioGroup& group, int index) {
 
 void Win32Application::ClickButton(TButton& button) {
   if (!Reachable(button)) return;
-  if (ChildWindow* w = WindowOf(*this, button)) SendMessageW(w->hwnd, BM_CLICK, 0, 0);
+  if (ChildWindow* w = WindowOf(button)) SendMessageW(w->hwnd, BM_CLICK, 0, 0);
   Pump();
 }
 
 void Win32Application::TypeText(TEdit& edit, std::string_view cp932) {
   if (!Reachable(edit)) return;
-  ChildWindow* w = WindowOf(*this, edit);
+  ChildWindow* w = WindowOf(edit);
   if (w == nullptr) return;
   ::SetFocus(w->hwnd);
   if (!edit.ReadOnly()) {
@@ -109,7 +100,7 @@ void Win32Application::PressKey(std::string_view key) {
 
 void Win32Application::Focus(TControl& control) {
   if (!Reachable(control)) return;
-  if (ChildWindow* w = WindowOf(*this, control)) ::SetFocus(w->hwnd);
+  if (ChildWindow* w = WindowOf(control)) ::SetFocus(w->hwnd);
   Pump();
 }
 
@@ -122,7 +113,7 @@ void Win32Application::FocusWindow(TForm& form) {
   if (first == nullptr) return;
   HWND window = static_cast<Win32Form&>(form.Peer()).Handle();
   if (IsWindowVisible(window)) SetActiveWindow(window);
-  if (ChildWindow* w = WindowOf(*this, *first)) ::SetFocus(w->hwnd);
+  if (ChildWindow* w = WindowOf(*first)) ::SetFocus(w->hwnd);
   Pump();
 }
 

@@ -30,7 +30,12 @@ ListWindow::~ListWindow() {
 
 void ListWindow::Attach() {
   SetWindowSubclass(window.hwnd, SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
-  SendMessageW(window.hwnd, LB_SETITEMHEIGHT, 0, window.app->Scale(std::max(list_.Layout().itemHeight, 1)));
+  auto setItemHeight = [this] {
+    SendMessageW(window.hwnd, LB_SETITEMHEIGHT, 0,
+                 window.Form().Scale(std::max(list_.Layout().itemHeight, 1)));
+  };
+  setItemHeight();
+  window.onDpiChanged = setItemHeight;
   window.onDrawItem = [this](const DRAWITEMSTRUCT& item) { Draw(item); };
   window.onCommand = [this](int code) {
     // Keyboard selection clicks the list as a mouse click does; a click was delivered at its press.
@@ -172,7 +177,7 @@ void ListWindow::Draw(const DRAWITEMSTRUCT& item) {
     std::wstring text = Wide(RowText(item.itemID));
     SetTextColor(dc, fore);
     SetBkMode(dc, TRANSPARENT);
-    ExtTextOutW(dc, r.left + window.app->Scale(2), r.top, ETO_CLIPPED, &r, text.c_str(),
+    ExtTextOutW(dc, r.left + window.Form().Scale(2), r.top, ETO_CLIPPED, &r, text.c_str(),
                 static_cast<UINT>(text.size()), nullptr);
   }
   if ((item.itemState & ODS_FOCUS) != 0 && !(item.itemState & ODS_NOFOCUSRECT)) DrawFocusRect(dc, &r);
@@ -194,8 +199,9 @@ LRESULT CALLBACK ListWindow::SubclassProc(HWND hwnd, UINT message, WPARAM wParam
       int x = static_cast<short>(LOWORD(lParam));
       int y = static_cast<short>(HIWORD(lParam));
       Win32Application& app = *self->window.app;
+      const Win32Form& form = self->window.Form();
       app.Deliver([&] {
-        if (list.OnMouseDown) list.OnMouseDown(ButtonOf(message), shift, app.Unscale(x), app.Unscale(y));
+        if (list.OnMouseDown) list.OnMouseDown(ButtonOf(message), shift, form.Unscale(x), form.Unscale(y));
       });
       // A click on an item, the selected one included. Until the button is released the list reports its
       // selection as the mouse moves; only a row other than the clicked one counts then.
