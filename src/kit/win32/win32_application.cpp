@@ -43,14 +43,8 @@ Win32Application::Win32Application() {
   htmlFormat_ = RegisterClipboardFormatW(L"HTML Format");
 
   RegisterFormClasses(icon_);
+  RegisterWindowClass(kAppClass, AppWindowProc, icon_);
   HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSEXW app{};
-  app.cbSize = sizeof app;
-  app.lpfnWndProc = AppWindowProc;
-  app.hInstance = instance;
-  app.hIcon = icon_;
-  app.lpszClassName = kAppClass;
-  RegisterClassExW(&app);
   // The application window owns every form and carries the taskbar button, whose text is the application
   // title rather than the main window's caption.
   appWindow_ = CreateWindowExW(0, kAppClass, L"", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,

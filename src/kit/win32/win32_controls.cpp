@@ -21,6 +21,17 @@ constexpr wchar_t kBevelClass[] = L"TovirBevel";
 
 }  // namespace
 
+void RegisterWindowClass(const wchar_t* name, WNDPROC procedure, HICON icon) {
+  WNDCLASSEXW c{};
+  c.cbSize = sizeof c;
+  c.lpfnWndProc = procedure;
+  c.hInstance = GetModuleHandleW(nullptr);
+  c.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  c.hIcon = icon;
+  c.lpszClassName = name;
+  RegisterClassExW(&c);
+}
+
 // --- the child window shared by every peer
 // ---------------------------------------------------------------------
 
@@ -214,16 +225,8 @@ void RegisterPictureClasses() {
   static bool registered = false;
   if (registered) return;
   registered = true;
-  WNDCLASSEXW c{};
-  c.cbSize = sizeof c;
-  c.lpfnWndProc = ImageProc;
-  c.hInstance = GetModuleHandleW(nullptr);
-  c.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  c.lpszClassName = kImageClass;
-  RegisterClassExW(&c);
-  c.lpfnWndProc = BevelProc;
-  c.lpszClassName = kBevelClass;
-  RegisterClassExW(&c);
+  RegisterWindowClass(kImageClass, ImageProc);
+  RegisterWindowClass(kBevelClass, BevelProc);
 }
 
 DWORD AlignStyle(TextAlign alignment) {

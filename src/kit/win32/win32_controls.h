@@ -14,6 +14,9 @@ namespace tovir::kit::win32 {
 class Win32Application;
 class Win32Form;
 
+// Registers a window class of the program's, with the arrow cursor and `icon` in the caption (none if null).
+void RegisterWindowClass(const wchar_t* name, WNDPROC procedure, HICON icon = nullptr);
+
 // One child window of a form: the control it shows, where the design puts it, its colours and font.
 struct ChildWindow {
   Win32Application* app = nullptr;

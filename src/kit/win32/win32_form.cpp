@@ -50,19 +50,10 @@ void AdjustForDpi(RECT& r, DWORD style, bool menu, DWORD exStyle, int dpi) {
 }  // namespace
 
 void RegisterFormClasses(HICON icon) {
-  WNDCLASSEXW form{};
-  form.cbSize = sizeof form;
-  form.lpfnWndProc = FormProc;
-  form.hInstance = GetModuleHandleW(nullptr);
-  form.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  form.hIcon = icon;
-  form.lpszClassName = kFormClass;
-  RegisterClassExW(&form);
+  RegisterWindowClass(kFormClass, FormProc, icon);
   // A dialog frame has no icon in its caption: its class has none, which Windows and Wine both honour (Wine
   // draws a class icon even on a modal frame, so a window icon set to none would not do).
-  form.hIcon = nullptr;
-  form.lpszClassName = kDialogClass;
-  RegisterClassExW(&form);
+  RegisterWindowClass(kDialogClass, FormProc);
 }
 
 Win32Form::Win32Form(Win32Application& app, TForm& form) : app_(app), form_(form), dpi_(app.Dpi()) {
