@@ -129,7 +129,7 @@ Json ControlLayoutJson(const Writer& w, const kit::StateView& view, const kit::T
   json["Align"] = AlignName(l.align);
   if (traits.caption) json["Caption"] = w.Text(l.caption);
   if (traits.font) {
-    const kit::Font& font = l.font != nullptr ? *l.font : *f.font;
+    const kit::Font& font = control.DesignFont();
     json["FontName"] = w.Text(shown ? std::string_view(shown->fontName) : font.name);
     json["FontHeight"] = shown ? shown->fontHeight : font.height;
     json["FontCharset"] = shown ? shown->fontCharset : font.charset;

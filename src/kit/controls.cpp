@@ -255,6 +255,19 @@ int TForm::ClientHeight() const {
   return layout_.height - 2 * frame - m.caption - (layout_.hasMenu ? m.menuBar : 0);
 }
 
+const Font& TControl::DesignFont() const {
+  return layout_.font != nullptr ? *layout_.font : *Owner().Layout().font;
+}
+
+TControl* TForm::FirstInTabOrder() const {
+  TControl* first = nullptr;
+  for (TControl* c : controls_) {
+    if (!c->TabStop() || !c->Enabled() || !c->Visible()) continue;
+    if (first == nullptr || c->Layout().tabOrder < first->Layout().tabOrder) first = c;
+  }
+  return first;
+}
+
 void TForm::CenterOver(const TForm& other) {
   Rect me = peer_->Bounds();
   Rect them = other.peer_->Bounds();

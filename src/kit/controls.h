@@ -50,6 +50,8 @@ class TControl : public TComponent {
   const ControlLayout& Layout() const { return layout_; }
   // Where the control stands in its form's client area; a control aligned to an edge takes the form's width.
   Rect Bounds() const;
+  // The font the design gives the control: its own, or else its form's.
+  const Font& DesignFont() const;
 
   bool Visible() const { return visible_; }
   void SetVisible(bool visible);
@@ -343,6 +345,8 @@ class TForm {
   void Repaint() { peer_->Repaint(); }
   FormPeer& Peer() { return *peer_; }
   const FormPeer& Peer() const { return *peer_; }
+  // The visible, enabled control that takes the focus first by the keyboard, or nullptr.
+  TControl* FirstInTabOrder() const;
   // Places this window centred over `other`, by outer sizes; halves are truncated toward zero and the result
   // is not kept on the screen.
   void CenterOver(const TForm& other);

@@ -298,12 +298,7 @@ void HeadlessApplication::Focus(TControl& control) {
 }
 
 void HeadlessApplication::FocusWindow(TForm& form) {
-  TControl* first = nullptr;
-  for (TControl* c : form.Controls()) {
-    if (!c->TabStop() || !c->Enabled() || !c->Visible()) continue;
-    if (first == nullptr || c->Layout().tabOrder < first->Layout().tabOrder) first = c;
-  }
-  if (first != nullptr) focus_ = first;
+  if (TControl* first = form.FirstInTabOrder()) focus_ = first;
 }
 
 void HeadlessApplication::DropFiles(TForm& form, std::vector<std::string> names) {

@@ -155,12 +155,7 @@ void Win32Application::Beep() {
 }
 
 void Win32Application::SetFocus(TControl& control) {
-  for (auto& [id, child] : children_) {
-    if (child->control == &control) {
-      ::SetFocus(child->hwnd);
-      return;
-    }
-  }
+  if (ChildWindow* child = WindowOf(control)) ::SetFocus(child->hwnd);
 }
 
 void Win32Application::ReportException(std::string_view what) {

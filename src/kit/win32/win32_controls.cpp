@@ -50,7 +50,7 @@ void ChildWindow::Create(const wchar_t* className, DWORD style, DWORD exStyle, s
   const TForm& owner = control->Owner();
   id = app->NewControlId(*this);
   design = designBounds;
-  font = l.font != nullptr ? l.font : owner.Layout().font;
+  font = &control->DesignFont();
   fore = app->ColourOf(l.fontColor.IsParent() ? kWindowText : l.fontColor, owner);
   back = app->ColourOf(l.color, owner);
   brush = app->BrushFor(back);

@@ -181,12 +181,7 @@ void Win32Form::Hide() {
 }
 
 void Win32Form::FocusFirstControl() {
-  TControl* first = nullptr;
-  for (TControl* c : form_.Controls()) {
-    if (!c->TabStop() || !c->Enabled() || !c->Visible()) continue;
-    if (first == nullptr || c->Layout().tabOrder < first->Layout().tabOrder) first = c;
-  }
-  if (first != nullptr) app_.SetFocus(*first);
+  if (TControl* first = form_.FirstInTabOrder()) app_.SetFocus(*first);
 }
 
 void Win32Form::Repaint() {

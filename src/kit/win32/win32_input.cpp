@@ -105,11 +105,7 @@ void Win32Application::Focus(TControl& control) {
 }
 
 void Win32Application::FocusWindow(TForm& form) {
-  TControl* first = nullptr;
-  for (TControl* c : form.Controls()) {
-    if (!c->TabStop() || !c->Enabled() || !c->Visible()) continue;
-    if (first == nullptr || c->Layout().tabOrder < first->Layout().tabOrder) first = c;
-  }
+  TControl* first = form.FirstInTabOrder();
   if (first == nullptr) return;
   HWND window = static_cast<Win32Form&>(form.Peer()).Handle();
   if (IsWindowVisible(window)) SetActiveWindow(window);

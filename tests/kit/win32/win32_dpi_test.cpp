@@ -52,8 +52,7 @@ TEST(Win32DpiTest, EveryControlFollowsItsWindowToAScreenOfAnotherDpi) {
         }
         EXPECT_EQ(shown->bounds.height, design.height);
         if (!shown->fontName.empty()) {
-          const Font& font =
-              control->Layout().font != nullptr ? *control->Layout().font : *form->Layout().font;
+          const Font& font = control->DesignFont();
           EXPECT_EQ(shown->fontName, font.name);
           EXPECT_EQ(shown->fontHeight, font.height);
         }
