@@ -408,43 +408,48 @@ void TForm1::BitBtn1Click() {
   }
 }
 
-void TForm1::Copy(bool tabSeparated, bool selectedOnly) {
-  std::function<bool(size_t)> selected;
-  if (selectedOnly) selected = [this](size_t row) { return ListBox13.Selected(row); };
-  DrawingCopyRows rows(rows_);
-  // Assembled once, at its exact size.
-  Edit7 =
-      CopyText({rows, CurrentGroup, RadioGroup1.ItemIndex() != 0, htuki.Checked(), tabSeparated, selected});
-  // An empty text leaves the clipboard as it was; tab-separated lines also go as a table for spreadsheets.
-  if (!Edit7.empty() && tabSeparated) {
-    app_.SetClipboardTable(Edit7);
-  } else if (!Edit7.empty()) {
-    app_.SetClipboardText(Edit7);
-  }
-  std::string().swap(Edit7);
+CopyRequest TForm1::CopyRequestFor(CopyCommand command, const CopyRows& rows, std::vector<size_t>& selected) {
+  if (command.selectedOnly) selected = ListBox13.SelectedRows();
+  return {rows,           CurrentGroup, RadioGroup1.ItemIndex() != 0, htuki.Checked(), command.tabSeparated,
+          command.selectedOnly ? &selected : nullptr};
 }
 
-void TForm1::StreamCopy(int command, size_t chunkBytes, const std::function<void(std::string_view)>& write) {
-  const bool tabSeparated = command >= 3;
-  std::function<bool(size_t)> selected;
-  if (command % 2 == 0) selected = [this](size_t row) { return ListBox13.Selected(row); };
+void TForm1::Copy(CopyCommand command) {
   DrawingCopyRows rows(rows_);
-  tovir::StreamCopy(
-      {rows, CurrentGroup, RadioGroup1.ItemIndex() != 0, htuki.Checked(), tabSeparated, selected}, chunkBytes,
-      write);
+  std::vector<size_t> selected;
+  // Assembled once, at its exact size.
+  Edit7 = CopyText(CopyRequestFor(command, rows, selected));
+  // An empty text leaves the clipboard as it was; tab-separated lines also go as a table for spreadsheets.
+  bool placed = true;
+  if (!Edit7.empty() && command.tabSeparated) {
+    placed = app_.SetClipboardTable(Edit7);
+  } else if (!Edit7.empty()) {
+    placed = app_.SetClipboardText(Edit7);
+  }
+  std::string().swap(Edit7);
+  // Another program held the clipboard for longer than a user waits: the copy did not happen, and the user
+  // must not believe it did.
+  if (!placed) ReportError(msg::kMsgClipboardBusy);
+}
+
+void TForm1::StreamCopy(CopyCommand command, size_t chunkBytes,
+                        const std::function<void(std::string_view)>& write) {
+  DrawingCopyRows rows(rows_);
+  std::vector<size_t> selected;
+  tovir::StreamCopy(CopyRequestFor(command, rows, selected), chunkBytes, write);
 }
 
 void TForm1::Copy1Click() {
-  Copy(false, false);
+  Copy(kCopyAll);
 }
 void TForm1::Copy2Click() {
-  Copy(false, true);
+  Copy(kCopySelected);
 }
 void TForm1::Copy3Click() {
-  Copy(true, false);
+  Copy(kCopyAllTabbed);
 }
 void TForm1::Copy4Click() {
-  Copy(true, true);
+  Copy(kCopySelectedTabbed);
 }
 
 void TForm1::htukiClick() {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/string_list.h"
+#include "export/copy.h"
 #include "fs/file_system.h"
 #include "kit/controls.h"
 #include "reader/drawing_table.h"
@@ -116,10 +117,9 @@ class TForm1 : public kit::TForm {
   // the drawings that fit and says so on the status line.
   void SetDrawingLimit(size_t limit) { drawingLimit_ = limit; }
 
-  // The copy text of copy command 1 to 4 (Copy1: all rows, fixed width; Copy2: selected rows, fixed width;
-  // Copy3 and Copy4: tab-separated), handed to `write` in pieces of about `chunkBytes` as it is made, exactly
+  // The copy text of a copy command, handed to `write` in pieces of about `chunkBytes` as it is made, exactly
   // as the command would put it on the clipboard; nothing when it would leave the clipboard as it is.
-  void StreamCopy(int command, size_t chunkBytes, const std::function<void(std::string_view)>& write);
+  void StreamCopy(CopyCommand command, size_t chunkBytes, const std::function<void(std::string_view)>& write);
 
   // Hidden lists and edits, never shown. The per-drawing and per-row lists are views of the drawing table.
   StringList ListBox2{StringList::Order::kSorted};  // the shown group's index file names ("MC..."), sorted
@@ -147,7 +147,9 @@ class TForm1 : public kit::TForm {
   // they were, then whatever input waited.
   void EndReading();
   void ReportError(std::string_view message);
-  void Copy(bool tabSeparated, bool selectedOnly);
+  void Copy(CopyCommand command);
+  // What a copy command takes: the rows, the selection (asked of the list once), the heading.
+  CopyRequest CopyRequestFor(CopyCommand command, const CopyRows& rows, std::vector<size_t>& selected);
 
   // Input that would reload the lists while the full display reads waits until the reading has unwound; the
   // reading ends at its next pass when something waits.

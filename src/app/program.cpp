@@ -17,4 +17,19 @@ Program::Program(kit::Application& app, fs::FileSystem& fs, const std::vector<st
   form1_->Show();
 }
 
+std::array<std::string_view, Program::kWindows> Program::WindowNames() {
+  return {TForm1::Design().name, TForm5::Design().name, TForm4::Design().name, TForm2::Design().name};
+}
+
+std::array<kit::TForm*, Program::kWindows> Program::Windows() {
+  return {form1_.get(), form5_.get(), form4_.get(), form2_.get()};
+}
+
+kit::TForm* Program::FindWindow(std::string_view name) {
+  for (kit::TForm* form : Windows()) {
+    if (form != nullptr && form->Name() == name) return form;
+  }
+  return nullptr;
+}
+
 }  // namespace tovir

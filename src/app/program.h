@@ -1,8 +1,10 @@
 // The program: the application title and the four windows, created in their order and kept until the end.
 #pragma once
 
+#include <array>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/main_form.h"
@@ -25,6 +27,14 @@ class Program {
   TForm2& Form2() { return *form2_; }
   TForm4& Form4() { return *form4_; }
   TForm5& Form5() { return *form5_; }
+
+  static constexpr size_t kWindows = 4;
+  // The program's windows by name, in the order they are made; the one list of them that everything
+  // naming a window (scripts, dumps) goes by.
+  static std::array<std::string_view, kWindows> WindowNames();
+  std::array<kit::TForm*, kWindows> Windows();
+  // The window of that name, or nullptr.
+  kit::TForm* FindWindow(std::string_view name);
 
  private:
   std::unique_ptr<TForm1> form1_;

@@ -189,6 +189,13 @@ std::optional<std::string> Utf8ToCp932(std::string_view utf8) {
   return Utf16ToCp932(*utf16);
 }
 
+std::string Utf16ToCp932Lossy(std::u16string_view utf16) {
+  std::string out;
+  out.reserve(utf16.size() * 2);
+  Encode(utf16, false, out);
+  return out;
+}
+
 std::string Utf8ToCp932Lossy(std::string_view utf8) {
   if (IsAscii(utf8)) return std::string(utf8);
   if (auto utf16 = Utf8ToUtf16(utf8)) {

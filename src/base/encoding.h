@@ -31,6 +31,8 @@ std::optional<std::string> Utf8ToCp932(std::string_view utf8);
 // character beyond U+FFFF gives "??"). Each byte that does not start a well-formed
 // UTF-8 sequence gives "?".
 std::string Utf8ToCp932Lossy(std::string_view utf8);
+// The same for UTF-16, unit by unit: an unpaired surrogate gives "?".
+std::string Utf16ToCp932Lossy(std::u16string_view utf16);
 
 // UTF-8 and UTF-16 between each other. Utf8ToUtf16 gives nullopt for ill-formed UTF-8; Utf16ToUtf8 writes
 // U+FFFD for an unpaired surrogate.

@@ -26,6 +26,9 @@ inline constexpr std::string_view kMsgAndOthersAfter = "\x8c\x8f";
 // メモリが足りません！  (a group load that ran out of memory and shows nothing)
 inline constexpr std::string_view kMsgOutOfMemory =
     "\x83\x81\x83\x82\x83\x8a\x82\xaa\x91\xab\x82\xe8\x82\xdc\x82\xb9\x82\xf1\x81I";
+// クリップボードが使えません！  (a copy whose text could not be placed: another program held the clipboard)
+inline constexpr std::string_view kMsgClipboardBusy =
+    "\x83\x4e\x83\x8a\x83\x62\x83\x76\x83\x7b\x81\x5b\x83\x68\x82\xaa\x8e\x67\x82\xa6\x82\xdc\x82\xb9\x82\xf1\x81\x49";
 // 見つかりません！  (a search that found nothing)
 inline constexpr std::string_view kMsgNotFound =
     "\x8c\xa9\x82\xc2\x82\xa9\x82\xe8\x82\xdc\x82\xb9\x82\xf1\x81I";

@@ -29,11 +29,11 @@ int Export(const ExportOptions& options, fs::FileSystem& fs, const Sink& out, co
   // Memory that ran out in a handler ends the export after that input: a copy that could not be made must not
   // pass for an empty one. It is said once, by RunExport, in the program's own words.
   bool outOfMemory = false;
-  app.SetExceptionSink([&](std::string_view what) {
-    if (what == std::bad_alloc().what()) {
+  app.SetExceptionSink([&](std::exception_ptr error) {
+    if (kit::IsOutOfMemory(error)) {
       outOfMemory = true;
     } else {
-      err("tovir-cli: " + std::string(what) + "\n");
+      err("tovir-cli: " + kit::ExceptionText(error) + "\n");
     }
   });
   auto checked = [&] {
@@ -46,7 +46,7 @@ int Export(const ExportOptions& options, fs::FileSystem& fs, const Sink& out, co
   Program program(app, fs, args, fullFromStart ? 1 : 0);
   checked();
   TForm1& form = program.Form1();
-  auto message = [&](std::string_view cp932) { err(Encode(cp932, options.encoding) + "\n"); };
+  auto message = [&](std::string_view cp932) { err(driver::Encode(cp932, options.encoding) + "\n"); };
 
   kit::UserInput& input = app;
   if (form.LastProblem() == TForm1::LoadProblem::kRefused) {
@@ -61,7 +61,7 @@ int Export(const ExportOptions& options, fs::FileSystem& fs, const Sink& out, co
     size_t i = 0;
     while (i < form.ListBox1.Count() && Trim(form.ListBox1[i]) != *options.group) ++i;
     if (i == form.ListBox1.Count()) {
-      err("tovir-cli: unknown group: " + Encode(*options.group, options.encoding) + "\n");
+      err("tovir-cli: unknown group: " + driver::Encode(*options.group, options.encoding) + "\n");
       return 2;
     }
     groups.push_back(i);
@@ -102,11 +102,11 @@ int Export(const ExportOptions& options, fs::FileSystem& fs, const Sink& out, co
     checked();
     // What the copy command would put on the clipboard, written as it is made: a group of millions of
     // drawings never stands in memory as one text, and UTF-8 costs one conversion of each piece.
-    form.StreamCopy(options.tab ? 3 : 1, kPieceBytes, [&](std::string_view piece) {
-      if (options.encoding == Encoding::kCp932) {
+    form.StreamCopy(options.tab ? kCopyAllTabbed : kCopyAll, kPieceBytes, [&](std::string_view piece) {
+      if (options.encoding == driver::Encoding::kCp932) {
         out(piece);
       } else {
-        out(Encode(piece, options.encoding));
+        out(driver::Encode(piece, options.encoding));
       }
     });
   };
@@ -129,7 +129,7 @@ int RunExport(const ExportOptions& options, fs::FileSystem& fs, const Sink& out,
   try {
     return Export(options, fs, out, err);
   } catch (const std::bad_alloc&) {
-    err(Encode(msg::kMsgOutOfMemory, options.encoding) + "\n");
+    err(driver::Encode(msg::kMsgOutOfMemory, options.encoding) + "\n");
     return kExitOutOfMemory;
   }
 }

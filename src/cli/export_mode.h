@@ -2,25 +2,14 @@
 // output.
 #pragma once
 
-#include <optional>
-#include <string>
-
-#include "cli/output.h"
-#include "cli/script.h"
+#include "driver/options.h"
+#include "driver/script.h"
 #include "fs/file_system.h"
 
 namespace tovir::cli {
 
-struct ExportOptions {
-  std::string folder;  // CP932
-  bool full = false;   // the full display, with update dates and notes
-  bool tab = false;    // tab-separated lines (Copy3) instead of fixed-width ones (Copy1)
-  bool heading = true;
-  std::optional<std::string> group;  // CP932; the first group whose trimmed name equals it
-  bool allGroups = false;
-  Encoding encoding = Encoding::kUtf8;
-  bool progress = false;  // draw a progress bar on `err` while the full display reads
-};
+using driver::ExportOptions;
+using driver::Sink;
 
 // Running out of memory ends the export with this exit status, after the program's message on `err`.
 inline constexpr int kExitOutOfMemory = 3;

@@ -1,6 +1,8 @@
 // The clipboard texts of the four copy commands.
 #include "export/copy.h"
 
+#include <algorithm>
+
 #include "base/cp932.h"
 #include "base/messages.h"
 
@@ -44,27 +46,46 @@ class LineMaker {
         prefix_(GroupPrefix(request.group)),
         heading_(!request.heading       ? std::string()
                  : request.tabSeparated ? TabHeading()
-                                        : FixedHeading(request.fullDisplay)) {}
+                                        : FixedHeading(request.fullDisplay)) {
+    if (request.selected == nullptr) return;
+    selected_ = request.selected;
+    if (!std::is_sorted(selected_->begin(), selected_->end())) {
+      sorted_ = *selected_;
+      std::sort(sorted_.begin(), sorted_.end());
+      selected_ = &sorted_;
+    }
+  }
 
   template <typename Line>
   void Each(Line line) {
     if (!heading_.empty()) line(std::string_view(heading_));
     const size_t n = r_.rows.Count();
-    for (size_t i = 0; i < n; ++i) {
-      if (r_.selected && !r_.selected(i)) continue;
-      line_.clear();
-      if (r_.tabSeparated) {
-        AppendTabLine(line_, r_.group, r_.rows.User(i), r_.rows.Name(i), r_.rows.UpdateDate(i),
-                      r_.rows.Note(i));
-      } else {
-        line_.append(prefix_).append(r_.rows.Row(i, row_)).append(kCrLf);
-      }
-      line(std::string_view(line_));
+    if (selected_ == nullptr) {
+      for (size_t i = 0; i < n; ++i) Row(i, line);
+      return;
+    }
+    for (size_t k = 0; k < selected_->size(); ++k) {
+      const size_t i = (*selected_)[k];
+      if (i >= n || (k > 0 && (*selected_)[k - 1] == i)) continue;
+      Row(i, line);
     }
   }
 
  private:
+  template <typename Line>
+  void Row(size_t i, Line& line) {
+    line_.clear();
+    if (r_.tabSeparated) {
+      AppendTabLine(line_, r_.group, r_.rows.User(i), r_.rows.Name(i), r_.rows.UpdateDate(i), r_.rows.Note(i));
+    } else {
+      line_.append(prefix_).append(r_.rows.Row(i, row_)).append(kCrLf);
+    }
+    line(std::string_view(line_));
+  }
+
   const CopyRequest& r_;
+  const std::vector<size_t>* selected_ = nullptr;
+  std::vector<size_t> sorted_;
   std::string prefix_;
   std::string heading_;
   std::string line_;

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/string_list.h"
 #include "view/drawing_rows.h"
@@ -29,9 +30,20 @@ struct CopySource {
   std::string_view group;  // the shown group, trimmed
   bool fullDisplay = false;
   bool heading = true;
-  // Only rows for which this says true are taken; all rows when it is empty.
-  std::function<bool(size_t row)> selected;
+  // Only these rows are taken, in list order whatever order they stand in; all rows when null.
+  const std::vector<size_t>* selected = nullptr;
 };
+
+// One of the four copy commands: all rows or the selected ones, as the rows stand (fixed width) or as
+// tab-separated fields.
+struct CopyCommand {
+  bool selectedOnly = false;
+  bool tabSeparated = false;
+};
+inline constexpr CopyCommand kCopyAll{false, false};            // Copy1, p1
+inline constexpr CopyCommand kCopySelected{true, false};        // Copy2, p2
+inline constexpr CopyCommand kCopyAllTabbed{false, true};       // Copy3, p3
+inline constexpr CopyCommand kCopySelectedTabbed{true, true};  // Copy4, p4
 
 // What the copy commands read of each row of the drawing list.
 class CopyRows {
@@ -66,8 +78,9 @@ struct CopyRequest {
   bool fullDisplay = false;
   bool heading = true;
   bool tabSeparated = false;
-  // Only rows for which this says true are taken; all rows when it is empty.
-  std::function<bool(size_t row)> selected;
+  // Only these rows are taken, in list order whatever order they stand in; all rows when null. The selected
+  // rows of a list come in one piece from the list, never asked for row by row.
+  const std::vector<size_t>* selected = nullptr;
 };
 
 // The copy text's length in bytes.

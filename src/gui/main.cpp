@@ -1,13 +1,14 @@
 // tovir.exe: the program on real windows. With --script it runs tovir-cli's script language as real input to
 // the real windows and writes the same dumps.
-#include <cstdio>
 #include <exception>
 #include <string>
 #include <vector>
 
 #include "app/program.h"
-#include "cli/output.h"
-#include "cli/script.h"
+#include "base/messages.h"
+#include "driver/options.h"
+#include "driver/output.h"
+#include "driver/script.h"
 #include "fs/arguments.h"
 #include "kit/win32/backend.h"
 
@@ -15,56 +16,59 @@ namespace {
 
 using namespace tovir;
 
-int ScriptMode(kit::win32::RealWindows& windows, const std::vector<std::string>& args) {
-  bool hex = false;
-  std::string file;
-  for (size_t i = 1; i < args.size(); ++i) {
-    if (args[i] == "--hex") {
-      hex = true;
-    } else if (file.empty()) {
-      file = args[i];
-    } else {
-      std::fputs("usage: tovir --script [--hex] [FILE]\n", stderr);
-      return 2;
-    }
-  }
+constexpr driver::Tool kTool = driver::Tool::kWindows;
+
+int ScriptMode(kit::win32::RealWindows& windows, const driver::Options& options) {
   std::string script;
-  char buffer[65536];
-  size_t n;
-  if (file.empty() || file == "-") {
-    while ((n = std::fread(buffer, 1, sizeof buffer, stdin)) > 0) script.append(buffer, n);
-  } else {
-    auto f = fs::NativeFileSystem().OpenRead(file);
-    if (!f) {
-      std::fprintf(stderr, "tovir: cannot read %s\n", file.c_str());
-      return 2;
-    }
-    while ((n = f->Read(buffer, sizeof buffer)) > 0) script.append(buffer, n);
+  if (!driver::ReadScript(options.scriptFile, script)) {
+    kit::win32::ShowOutput(driver::UsageError(kTool, "cannot read " + options.scriptFile), true, msg::kAppTitle);
+    return driver::kExitUsage;
   }
   auto sink = [](std::FILE* stream) {
     return [stream](std::string_view bytes) {
-      cli::WriteBytes(stream, bytes);
+      driver::WriteBytes(stream, bytes);
       std::fflush(stream);
     };
   };
-  cli::ScriptRunner runner(windows.App(), windows.Input(), fs::NativeFileSystem(), hex, sink(stdout),
-                           sink(stderr));
+  driver::ScriptRunner runner(windows.App(), windows.Input(), fs::NativeFileSystem(), options.hex, sink(stdout),
+                              sink(stderr));
   return runner.Run(script);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  cli::UseBinaryStreams();
-  std::vector<std::string> args = fs::CommandLineArguments(argc, argv);
-  auto windows = kit::win32::CreateRealWindows();
-  if (!args.empty() && args[0] == "--script") return ScriptMode(*windows, args);
-  // An exception that escapes start-up or the loop is shown the standard way; the program then ends with 0.
+  driver::UseBinaryStreams();
+  std::string error;
+  const auto options = driver::ParseOptions(kTool, fs::CommandLineArguments(argc, argv), error);
+  if (!options) {
+    kit::win32::ShowOutput(driver::UsageError(kTool, error), true, msg::kAppTitle);
+    return driver::kExitUsage;
+  }
+  if (options->mode == driver::Options::Mode::kHelp) {
+    kit::win32::ShowOutput(driver::Usage(kTool), false, msg::kAppTitle);
+    return 0;
+  }
+  if (options->mode == driver::Options::Mode::kVersion) {
+    kit::win32::ShowOutput(driver::VersionText(), false, msg::kAppTitle);
+    return 0;
+  }
+  std::unique_ptr<kit::win32::RealWindows> windows;
   try {
-    Program program(windows->App(), fs::NativeFileSystem(), args);
-    windows->Run();
+    windows = kit::win32::CreateRealWindows();
   } catch (const std::exception& e) {
-    windows->App().ReportException(e.what());
+    kit::win32::ShowOutput(e.what(), true, msg::kAppTitle);
+    return 1;
+  }
+  if (options->mode == driver::Options::Mode::kScript) return ScriptMode(*windows, *options);
+  // An exception that escapes start-up or the loop is shown the standard way, and the program ends with a
+  // status that says it failed: a window the system would not make, or anything else that stopped it.
+  try {
+    Program program(windows->App(), fs::NativeFileSystem(), options->arguments);
+    windows->Run();
+  } catch (...) {
+    windows->App().ReportException(std::current_exception());
+    return 1;
   }
   return 0;
 }

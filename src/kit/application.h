@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -114,6 +115,8 @@ class FormPeer {
   virtual void DeleteSystemMenuEntry(int /*position*/) {}
   // Registers the window as a target for files dropped from the shell.
   virtual void AcceptDroppedFiles() {}
+  // Whether the window takes input at all (a window disabled by the system while another is modal does not).
+  virtual bool Enabled() const { return true; }
 };
 
 // A control as its own window shows it, in the design's pixels at 96 DPI whatever the screen's.
@@ -164,13 +167,15 @@ class Application {
   virtual void ProcessMessages() = 0;
   // The system's default beep (MessageBeep with type 0).
   virtual void Beep() = 0;
-  // Replaces the clipboard's content with the CP932 text.
-  virtual void SetClipboardText(std::string_view cp932) = 0;
+  // Replaces the clipboard's content with the CP932 text. False when the clipboard could not be had (another
+  // program held it for longer than a user waits); it then holds what it held.
+  virtual bool SetClipboardText(std::string_view cp932) = 0;
   // The same for tab-separated lines, which a backend may also offer a spreadsheet as a table.
-  virtual void SetClipboardTable(std::string_view cp932) { SetClipboardText(cp932); }
+  virtual bool SetClipboardTable(std::string_view cp932) { return SetClipboardText(cp932); }
   virtual void SetFocus(TControl& control) = 0;
-  // Shows an exception that escaped an event handler; the program goes on.
-  virtual void ReportException(std::string_view what) = 0;
+  // Shows an exception that escaped an event handler; the program goes on. The exception keeps its type, so
+  // that running out of memory is told from any other failure.
+  virtual void ReportException(std::exception_ptr error) = 0;
   // The main window has closed: the message loop ends.
   virtual void Terminate() = 0;
   virtual bool Terminated() const = 0;
@@ -191,9 +196,21 @@ class Application {
   virtual std::unique_ptr<FormPeer> CreatePeer(TForm& form) = 0;
 };
 
-// Runs an event handler as the message loop does: an exception that escapes it is reported through the
-// application, and the program goes on. Every backend delivers input through this, one call per message. It
-// takes any callable as it is, so that delivering allocates nothing outside the catch.
+// A window or control the system would not create: the program cannot go on without its windows.
+class WindowError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// What an escaped exception says, for showing it: its what(), or "unknown exception".
+std::string ExceptionText(const std::exception_ptr& error);
+// Whether it is the system's "out of memory" (std::bad_alloc or a type derived from it).
+bool IsOutOfMemory(const std::exception_ptr& error);
+
+// Runs program code as the message loop does: an exception that escapes it is reported through the
+// application, and the program goes on. Every backend runs every message that reaches program code through
+// this: input, timers, the drawing of rows, a screen reader's questions. It takes any callable as it is, so
+// that delivering allocates nothing outside the catch.
 template <typename Handler>
 void Deliver(Application& app, Handler&& handler) {
   try {
@@ -201,11 +218,27 @@ void Deliver(Application& app, Handler&& handler) {
       if (!handler) return;  // an event nobody wired
     }
     handler();
-  } catch (const std::exception& e) {
-    app.ReportException(e.what());
   } catch (...) {
-    app.ReportException("unknown exception");
+    try {
+      app.ReportException(std::current_exception());
+    } catch (...) {
+      // A report that itself fails (no memory left to show it) is lost rather than thrown on.
+    }
   }
+}
+
+// An event's handler run through Deliver from a copy of it: the handler may destroy the control whose event
+// it is (a timer that stops another one, a window that closes), and with it the function being run.
+inline void DeliverEvent(Application& app, const std::function<void()>& event) {
+  if (!event) return;
+  std::function<void()> copy;
+  try {
+    copy = event;
+  } catch (...) {
+    Deliver(app, [] { throw; });
+    return;
+  }
+  Deliver(app, copy);
 }
 
 }  // namespace tovir::kit

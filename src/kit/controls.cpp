@@ -64,21 +64,16 @@ TControl::TControl(TForm& owner, std::string_view name)
 Rect TControl::Bounds() const {
   Rect r{layout_.left, layout_.top, layout_.width, layout_.height};
   if (layout_.align == Align::kNone) return r;
-  // Edge-aligned controls stack from their edge in the order they were created; hidden ones take no room and
-  // stand where they would if they were shown.
   const TForm& form = Owner();
-  r.left = 0;
-  r.width = form.ClientWidth();
-  int top = 0;
-  int bottom = form.ClientHeight();
-  for (const TControl* c : form.Controls()) {
-    if (c == this) break;
-    if (!c->Visible()) continue;
-    if (c->layout_.align == Align::kTop) top += c->layout_.height;
-    if (c->layout_.align == Align::kBottom) bottom -= c->layout_.height;
+  for (const AlignedPlace& place :
+       StackAligned(form, form.ClientWidth(), form.ClientHeight(), [](int pixels) { return pixels; })) {
+    if (place.control == this) return place.bounds;
   }
-  r.top = layout_.align == Align::kTop ? top : bottom - r.height;
   return r;
+}
+
+bool TControl::TakesInput() const {
+  return enabled_ && visible_ && Owner().Visible() && Owner().Peer().Enabled();
 }
 
 void TControl::SetVisible(bool visible) {
@@ -181,7 +176,11 @@ TRadioGroup::TRadioGroup(TForm& owner, std::string_view name, std::vector<std::s
 
 TMenuItem::TMenuItem(TForm& owner, std::string_view name, std::string_view parent, std::string_view caption,
                      std::string_view shortcut, bool checked)
-    : TComponent(owner, name), parent_(parent), caption_(caption), shortcut_(shortcut), checked_(checked) {
+    : TComponent(owner, name),
+      parent_(parent),
+      caption_(caption),
+      shortcut_(shortcut.empty() ? std::nullopt : Key::Parse(shortcut)),
+      checked_(checked) {
   peer_ = App().CreatePeer(*this);
 }
 
@@ -205,9 +204,9 @@ TMenuItem* TMenu::Find(std::string_view name) const {
   return nullptr;
 }
 
-TMenuItem* TMenu::FindShortCut(std::string_view key) const {
+TMenuItem* TMenu::FindShortCut(const Key& key) const {
   for (const auto& item : items_) {
-    if (!item->ShortCut().empty() && EqualsNoCase(item->ShortCut(), key)) return item.get();
+    if (item->ShortCut() == key) return item.get();
   }
   return nullptr;
 }
@@ -222,18 +221,86 @@ void TTimer::SetEnabled(bool enabled) {
   peer_->SetEnabled(enabled);
 }
 
-Rect OuterBounds(const FormLayout& layout, const FrameMetrics& metrics, int screenWidth, int screenHeight) {
-  Rect r{layout.left, layout.top, layout.width, layout.height};
+Rect AutoSizedBounds(const Rect& design, TextAlign alignment, int width, int height) {
+  Rect r{design.left, design.top, width, height};
+  if (alignment == TextAlign::kRight) r.left = design.left + design.width - width;
+  return r;
+}
+
+int NominalTextWidth(const Font& font, std::string_view cp932) {
+  const int cell = font.height < 0 ? -font.height : font.height;
+  if (cp932.empty()) return (cell + 1) / 2;  // one blank
+  int width = 0;
+  for (size_t i = 0; i < cp932.size(); ++i) {
+    const bool wide = IsLeadByte(static_cast<unsigned char>(cp932[i])) && i + 1 < cp932.size();
+    width += wide ? cell : (cell + 1) / 2;
+    if (wide) ++i;
+  }
+  return width;
+}
+
+FrameMetrics FrameMetrics::Classic(BorderStyle style) {
+  return {style == BorderStyle::kDialog ? 3 : 4, 19, 19};
+}
+
+int ScaleToDpi(int designPixels, int dpi) {
+  const long long product = static_cast<long long>(designPixels) * dpi;
+  return static_cast<int>((product >= 0 ? product + 48 : product - 48) / 96);
+}
+
+Rect OuterBounds(const FormLayout& layout, const FrameMetrics& metrics, int screenWidth, int screenHeight,
+                 int dpi) {
+  Rect r{ScaleToDpi(layout.left, dpi), ScaleToDpi(layout.top, dpi), ScaleToDpi(layout.width, dpi),
+         ScaleToDpi(layout.height, dpi)};
   if (layout.clientSize) {
-    int frame = layout.borderStyle == BorderStyle::kDialog ? metrics.dialogFrame : metrics.sizeableFrame;
-    r.width += 2 * frame;
-    r.height += 2 * frame + metrics.caption + (layout.hasMenu ? metrics.menuBar : 0);
+    r.width += 2 * metrics.frame;
+    r.height += 2 * metrics.frame + metrics.caption + (layout.hasMenu ? metrics.menuBar : 0);
   }
   if (layout.centerOnScreen) {
     r.left = (screenWidth - r.width) / 2;
     r.top = (screenHeight - r.height) / 2;
   }
   return r;
+}
+
+std::vector<AlignedPlace> StackAligned(const TForm& form, int clientWidth, int clientHeight,
+                                       const std::function<int(int)>& scale) {
+  std::vector<AlignedPlace> places;
+  int top = 0;
+  int bottom = clientHeight;
+  for (TControl* c : form.Controls()) {
+    const ControlLayout& l = c->Layout();
+    if (l.align == Align::kNone) continue;
+    const int height = scale(l.height);
+    places.push_back({c, {0, l.align == Align::kTop ? top : bottom - height, clientWidth, height}});
+    if (!c->Visible()) continue;
+    if (l.align == Align::kTop) top += height;
+    if (l.align == Align::kBottom) bottom -= height;
+  }
+  return places;
+}
+
+bool RouteKey(Application& app, TForm& window, TForm* mainWindow, const Key& key) {
+  for (TForm* form : {&window, mainWindow}) {
+    if (form == nullptr || form->Menu == nullptr) continue;
+    if (form != &window && !form->Peer().Enabled()) continue;
+    if (TMenuItem* item = form->Menu->FindShortCut(key)) {
+      DeliverEvent(app, item->OnClick);
+      return true;
+    }
+    if (form == mainWindow) break;
+  }
+  if (key == Key::Named(Key::Code::kEscape)) {
+    for (TControl* control : window.Controls()) {
+      auto* button = dynamic_cast<TButton*>(control);
+      if (button != nullptr && button->IsCancel() && button->TakesInput()) {
+        DeliverEvent(app, button->OnClick);
+        break;
+      }
+    }
+    return true;
+  }
+  return false;
 }
 
 TForm::TForm(Application& app, const FormLayout& layout, bool mainWindow)
@@ -243,16 +310,13 @@ TForm::TForm(Application& app, const FormLayout& layout, bool mainWindow)
 
 int TForm::ClientWidth() const {
   if (layout_.clientSize) return layout_.width;
-  FrameMetrics m;
-  int frame = layout_.borderStyle == BorderStyle::kDialog ? m.dialogFrame : m.sizeableFrame;
-  return layout_.width - 2 * frame;
+  return layout_.width - 2 * FrameMetrics::Classic(layout_.borderStyle).frame;
 }
 
 int TForm::ClientHeight() const {
   if (layout_.clientSize) return layout_.height;
-  FrameMetrics m;
-  int frame = layout_.borderStyle == BorderStyle::kDialog ? m.dialogFrame : m.sizeableFrame;
-  return layout_.height - 2 * frame - m.caption - (layout_.hasMenu ? m.menuBar : 0);
+  const FrameMetrics m = FrameMetrics::Classic(layout_.borderStyle);
+  return layout_.height - 2 * m.frame - m.caption - (layout_.hasMenu ? m.menuBar : 0);
 }
 
 const Font& TControl::DesignFont() const {

@@ -12,6 +12,7 @@
 #include "base/row_source.h"
 #include "base/string_list.h"
 #include "kit/application.h"
+#include "kit/keys.h"
 #include "kit/layout.h"
 
 namespace tovir::kit {
@@ -57,6 +58,8 @@ class TControl : public TComponent {
   void SetVisible(bool visible);
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled);
+  // Whether the user can reach the control: shown and enabled, in a window that is shown and takes input.
+  bool TakesInput() const;
   // Whether the control can take the focus by the keyboard.
   bool TabStop() const { return layout_.tabStop; }
 
@@ -81,6 +84,8 @@ class TBevel final : public TControl {
   std::unique_ptr<ControlPeer> peer_;
 };
 
+// A label shows its caption on one line, never broken into lines. One marked fixed size keeps its box and
+// clips; any other sizes itself to its caption in its font (see AutoSizedBounds).
 class TLabel final : public TControl {
  public:
   // The caption is the design's, from the layout table.
@@ -88,6 +93,7 @@ class TLabel final : public TControl {
   std::string_view TypeName() const override { return "TLabel"; }
   const std::string& Caption() const { return caption_; }
   void SetCaption(std::string_view caption);
+  bool AutoSize() const { return !Layout().fixedSize; }
 
  private:
   ControlPeer* BasePeer() const override { return peer_.get(); }
@@ -223,6 +229,9 @@ class TListBox final : public TControl {
   int ItemIndex() const { return peer_->ItemIndex(); }
   void SetItemIndex(int row) { peer_->SetItemIndex(row); }
   bool Selected(size_t row) const { return peer_->Selected(row); }
+  // Every selected row, ascending, taken from the list in one piece: what walks the selection uses this,
+  // never Selected row by row (a message each to a real list).
+  std::vector<size_t> SelectedRows() const { return peer_->SelectedRows(); }
   void SetSelected(size_t row, bool selected) { peer_->SetSelected(row, selected); }
   void ClearSelection() { peer_->ClearSelection(); }
   void Repaint() { peer_->Repaint(); }
@@ -269,7 +278,7 @@ class TMenuItem final : public TComponent {
             std::string_view shortcut, bool checked);
   const std::string& Parent() const { return parent_; }
   const std::string& Caption() const { return caption_; }
-  const std::string& ShortCut() const { return shortcut_; }  // "Ctrl+C" or ""
+  const std::optional<Key>& ShortCut() const { return shortcut_; }
   bool Checked() const { return checked_; }
   void SetChecked(bool checked);
 
@@ -278,7 +287,7 @@ class TMenuItem final : public TComponent {
  private:
   std::string parent_;
   std::string caption_;
-  std::string shortcut_;
+  std::optional<Key> shortcut_;
   bool checked_;
   std::unique_ptr<MenuItemPeer> peer_;
 };
@@ -293,8 +302,8 @@ class TMenu final : public TComponent {
                  std::string_view shortcut = {}, bool checked = false);
   const std::vector<std::unique_ptr<TMenuItem>>& Items() const { return items_; }
   TMenuItem* Find(std::string_view name) const;
-  // The item whose shortcut this key is ("Ctrl+C"; letters in any case), or nullptr.
-  TMenuItem* FindShortCut(std::string_view key) const;
+  // The item whose shortcut is exactly this key, modifiers included, or nullptr.
+  TMenuItem* FindShortCut(const Key& key) const;
 
  private:
   Kind kind_;
@@ -378,15 +387,44 @@ class TForm {
   std::unique_ptr<FormPeer> peer_;
 };
 
-// The frame and caption a backend adds around a form's client area, in pixels at 96 DPI, as Windows' classic
-// metrics give them.
+// Where a label that sizes itself stands once its caption measures `width` x `height` in its font (an empty
+// caption measures as one blank, so the label keeps a line's height): a right-justified one keeps its
+// design's right edge and grows to the left, any other keeps its left edge.
+Rect AutoSizedBounds(const Rect& design, TextAlign alignment, int width, int height);
+// A caption's width in the design's pixels by the fonts' nominal cells (a single-byte character half the
+// character height, a double-byte one the whole): what a backend without real fonts measures with.
+int NominalTextWidth(const Font& font, std::string_view cp932);
+
+// Routes a key typed into `window` as the system routes it: a shortcut of that window's menu or, while the main
+// window takes input, of the main window's runs its item before the focused control sees the key; Esc presses
+// the window's cancel button, and in a window without one does nothing (a multi-line text would otherwise
+// close its dialog). Returns whether the key was taken; a key not taken is the focused control's own.
+bool RouteKey(Application& app, TForm& window, TForm* mainWindow, const Key& key);
+
+// The frame a backend adds around one form's client area: in the design's pixels at 96 DPI as Windows'
+// classic metrics give them, or a real window's at its DPI.
 struct FrameMetrics {
-  int dialogFrame = 3;
-  int sizeableFrame = 4;
-  int caption = 19;
-  int menuBar = 19;
+  int frame = 0;    // each side and the bottom
+  int caption = 0;  // the title bar, above the top frame
+  int menuBar = 0;  // added when the form has a menu bar
+  // Windows' classic metrics at 96 DPI for a border style.
+  static FrameMetrics Classic(BorderStyle style);
 };
-// A form's outer size from its layout.
-Rect OuterBounds(const FormLayout& layout, const FrameMetrics& metrics, int screenWidth, int screenHeight);
+// Design pixels (96 DPI) at `dpi`, rounded to the nearest pixel as the system's MulDiv rounds.
+int ScaleToDpi(int designPixels, int dpi);
+// A form's outer bounds from its layout at `dpi`, with `metrics` at that DPI, centred on a screen of that size
+// when the design centres it.
+Rect OuterBounds(const FormLayout& layout, const FrameMetrics& metrics, int screenWidth, int screenHeight,
+                 int dpi = 96);
+
+// Where a form's edge-aligned controls stand in a client area of `clientWidth` x `clientHeight`: each stacked
+// from its edge in the order the controls were made, a hidden one taking no room and standing where it would
+// if shown. `scale` turns a design height into the client area's pixels.
+struct AlignedPlace {
+  TControl* control;
+  Rect bounds;
+};
+std::vector<AlignedPlace> StackAligned(const TForm& form, int clientWidth, int clientHeight,
+                                       const std::function<int(int)>& scale);
 
 }  // namespace tovir::kit

@@ -3,12 +3,14 @@
 // windows turns it into real input.
 #pragma once
 
+#include <exception>
 #include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "kit/controls.h"
+#include "kit/keys.h"
 
 namespace tovir::kit {
 
@@ -26,10 +28,8 @@ class UserInput {
   virtual void TypeText(TEdit& edit, std::string_view cp932) = 0;
   // Chooses an item of a menu bar or of a pop-up menu.
   virtual void ChooseMenuItem(TMenuItem& item) = 0;
-  // A key typed into the window that has the focus: a shortcut of that window's menu or, failing that, of the
-  // main window's runs its item before the focused control sees the key; Esc presses the window's cancel
-  // button. Keys: "Ctrl+C", "Esc".
-  virtual void PressKey(std::string_view key) = 0;
+  // A key typed into the window that has the focus, routed as RouteKey says.
+  virtual void PressKey(const Key& key) = 0;
   // Focuses a control, or a window's first control in the tab order, as a click on it would.
   virtual void Focus(TControl& control) = 0;
   virtual void FocusWindow(TForm& form) = 0;
@@ -48,7 +48,27 @@ class Scriptable : public UserInput {
   // Runs after each "process messages" of the program: a script's input held for that moment.
   virtual void SetMessageHook(std::function<void()> hook) = 0;
   // Where exceptions that escaped a handler are reported instead of the standard display.
-  virtual void SetExceptionSink(std::function<void(std::string_view)> sink) = 0;
+  virtual void SetExceptionSink(std::function<void(std::exception_ptr)> sink) = 0;
+};
+
+// A script's input held for the moments the program processes messages. It runs one at a time (input it
+// delivers may itself process messages) and is ready again however the last run ended, a throw included.
+class HeldInput {
+ public:
+  void Set(std::function<void()> hook) { hook_ = std::move(hook); }
+  void Run() {
+    if (!hook_ || running_) return;
+    struct Running {
+      bool& flag;
+      explicit Running(bool& f) : flag(f) { flag = true; }
+      ~Running() { flag = false; }
+    } running(running_);
+    hook_();
+  }
+
+ private:
+  std::function<void()> hook_;
+  bool running_ = false;
 };
 
 }  // namespace tovir::kit

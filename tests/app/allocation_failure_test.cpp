@@ -107,7 +107,7 @@ TEST(AllocationFailure, EveryFailedAllocationOfALoadLeavesTheListsCompleteOrEmpt
     for (long n = 1;; ++n) {
       kit::HeadlessApplication app;
       std::string reported;
-      app.SetExceptionSink([&](std::string_view what) { reported = what; });
+      app.SetExceptionSink([&](std::exception_ptr error) { reported = kit::ExceptionText(error); });
       Program program(app, Folder(), {kFolder});
       TForm1& form = program.Form1();
       app.PickRadioItem(form.RadioGroup1, mode);

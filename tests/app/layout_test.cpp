@@ -31,7 +31,6 @@ TEST(Layout, ControlsStandWhereTheDesignPutsThem) {
       {"Form1", "RadioGroup1", 270, 19, 109, 60, "ＭＳ Ｐゴシック", -12},
       {"Form1", "BitBtn1", 396, 48, 121, 19, "ＭＳ ゴシック", -13},
       {"Form1", "Label4", 67, 112, 89, 12, "ＭＳ ゴシック", -12},
-      {"Form1", "Label12", 478, 112, 39, 12, "ＭＳ Ｐゴシック", -12},
       {"Form1", "ListBox13", 12, 126, 505, 265, "ＭＳ ゴシック", -13},
       {"Form1", "StatusBar1", 0, 410, 529, 19, nullptr, 0},
       {"Form2", "BitBtn1", 112, 32, 81, 25, nullptr, 0},
@@ -53,6 +52,19 @@ TEST(Layout, ControlsStandWhereTheDesignPutsThem) {
     EXPECT_EQ(control["FontCharset"].Int(), 128);
   }
   const Json form1 = layout["Form1"];
+  // The count label sizes itself to its caption and keeps its right edge; the column captions keep their
+  // boxes. Nothing is loaded yet: the count is empty, one blank wide.
+  const Json count = ControlOf(form1, "Label12");
+  EXPECT_TRUE(count["AutoSize"].Bool());
+  EXPECT_FALSE(ControlOf(form1, "Label4")["AutoSize"].Bool());
+  EXPECT_EQ(count["Left"].Int() + count["Width"].Int(), 478 + 39);
+  EXPECT_EQ(count["Top"].Int(), 112);
+  TempFolder folder;
+  WriteIndexFile(folder, "G", "MCSATO", Numbered(12));
+  const Json loaded = Json::Parse(RunScript("start " + Hex(folder.path()) + "\nlayout\n").out)["Form1"];
+  const Json grown = ControlOf(loaded, "Label12");  // "   12 file"
+  EXPECT_EQ(grown["Left"].Int() + grown["Width"].Int(), 478 + 39);
+  EXPECT_GT(grown["Width"].Int(), 39);
   EXPECT_EQ(form1["Width"].Int(), 537);
   EXPECT_EQ(form1["Height"].Int(), 475);
   EXPECT_EQ(form1["BorderIcons"].Strings(), (std::vector<std::string>{"biSystemMenu", "biMinimize"}));

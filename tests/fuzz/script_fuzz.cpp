@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "base/path.h"
-#include "cli/dump.h"
-#include "cli/script.h"
+#include "driver/dump.h"
+#include "driver/script.h"
 #include "fuzz_check.h"
 #include "mkdata.h"
 #include "reader/folder_scan.h"
@@ -48,8 +48,8 @@ test::MemoryFileSystem& Folder() {
 }
 
 // Commands that would keep the run going for long: many ticks, or a wait for a far pass.
-bool Slow(const cli::Command& c) {
-  if ((c.kind == cli::Command::Kind::kTick || c.kind == cli::Command::Kind::kDuringRead) && c.number > 100) {
+bool Slow(const driver::Command& c) {
+  if ((c.Is("tick") || c.Is("during-read")) && c.number > 100) {
     return true;
   }
   return c.inner != nullptr && Slow(*c.inner);
@@ -64,21 +64,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     size_t end = input.find('\n', pos);
     if (end == std::string_view::npos) end = input.size();
     std::string error;
-    auto command = cli::ParseCommand(input.substr(pos, end - pos), ++lineNumber, error);
+    auto command = driver::ParseCommand(input.substr(pos, end - pos), ++lineNumber, error);
     FUZZ_CHECK(command.has_value() == error.empty());
     if (command && Slow(*command)) return 0;
     pos = end + 1;
   }
 
   std::string script = "start " + kFolder + "\n" + std::string(input);
-  cli::ScriptRunner runner(
+  driver::ScriptRunner runner(
       Folder(), false, [](std::string_view) {}, [](std::string_view) {});
   int status = runner.Run(script);
   FUZZ_CHECK(status == 0 || status == 2);
   FUZZ_CHECK(Folder().OpenFiles() == 0);
   if (runner.program() == nullptr) return 0;
   // The drawing table and the per-row lists stay in step whatever came in between.
-  test::Json dump = test::Json::Parse(cli::DumpState(*runner.program(), runner.app().State(), false));
+  test::Json dump = test::Json::Parse(driver::DumpState(*runner.program(), runner.app().State(), false));
   size_t drawings = dump["ListBox4"].size();
   FUZZ_CHECK(dump["ListBox3"].size() == drawings && dump["ListBox5"].size() == drawings);
   size_t rows = dump["ListBox13"].size();

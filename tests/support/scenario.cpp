@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "base/path.h"
-#include "cli/script.h"
+#include "driver/script.h"
 #include "mkdata.h"
 #include "reader/folder_scan.h"
 
@@ -50,7 +50,7 @@ std::string Hex(std::string_view bytes) {
 
 ScriptResult RunScript(std::string_view script, bool hex, fs::FileSystem* fs) {
   ScriptResult result;
-  cli::ScriptRunner runner(
+  driver::ScriptRunner runner(
       fs != nullptr ? *fs : fs::NativeFileSystem(), hex, [&](std::string_view s) { result.out += s; },
       [&](std::string_view s) { result.err += s; });
   result.status = runner.Run(script);

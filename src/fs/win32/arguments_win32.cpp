@@ -1,8 +1,10 @@
-// Command-line arguments on Windows: taken as UTF-16 from the system and converted with code page 932.
+// Command-line arguments on Windows: taken as UTF-16 from the system and converted with the program's code page
+// 932 table, as a Japanese system's ANSI command line would hold them.
 #include <windows.h>
 // After windows.h, which it needs.
 #include <shellapi.h>
 
+#include "base/encoding.h"
 #include "fs/arguments.h"
 
 namespace tovir::fs {
@@ -13,11 +15,7 @@ std::vector<std::string> CommandLineArguments(int, char**) {
   LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
   if (wide == nullptr) return args;
   for (int i = 1; i < count; ++i) {
-    int len = static_cast<int>(wcslen(wide[i]));
-    int n = len == 0 ? 0 : WideCharToMultiByte(932, 0, wide[i], len, nullptr, 0, nullptr, nullptr);
-    std::string arg(static_cast<size_t>(n > 0 ? n : 0), '\0');
-    if (n > 0) WideCharToMultiByte(932, 0, wide[i], len, arg.data(), n, nullptr, nullptr);
-    args.push_back(std::move(arg));
+    args.push_back(Utf16ToCp932Lossy(std::u16string(wide[i], wide[i] + wcslen(wide[i]))));
   }
   LocalFree(wide);
   return args;

@@ -3,11 +3,11 @@
 
 #include <windows.h>
 
+#include "base/encoding.h"
+
 namespace tovir::fs {
 
 namespace {
-
-constexpr UINT kCp932 = 932;
 
 class FindHandle {
  public:
@@ -42,13 +42,9 @@ class FileHandle {
   HANDLE h_;
 };
 
+// A name as the program sees it: what a Japanese system's ANSI APIs would give, through the program's table.
 std::string NarrowName(const wchar_t* name) {
-  int len = static_cast<int>(wcslen(name));
-  if (len == 0) return {};
-  int n = WideCharToMultiByte(kCp932, 0, name, len, nullptr, 0, nullptr, nullptr);
-  std::string out(static_cast<size_t>(n > 0 ? n : 0), '\0');
-  if (n > 0) WideCharToMultiByte(kCp932, 0, name, len, out.data(), n, nullptr, nullptr);
-  return out;
+  return Utf16ToCp932Lossy(std::u16string(name, name + wcslen(name)));
 }
 
 // An empty path would list the current directory's root; a NUL would cut the path short.
@@ -149,16 +145,9 @@ class Win32Directory final : public Directory {
 }  // namespace
 
 std::wstring Win32FileSystem::WidePath(std::string_view path) {
-  std::wstring wide;
-  if (!path.empty()) {
-    // The same conversion the ANSI file APIs make on a Japanese system.
-    int len = static_cast<int>(path.size());
-    int n = MultiByteToWideChar(kCp932, 0, path.data(), len, nullptr, 0);
-    if (n > 0) {
-      wide.resize(static_cast<size_t>(n));
-      MultiByteToWideChar(kCp932, 0, path.data(), len, wide.data(), n);
-    }
-  }
+  // The same conversion the ANSI file APIs make on a Japanese system.
+  const std::u16string utf16 = Cp932ToUtf16(path);
+  std::wstring wide(utf16.begin(), utf16.end());
   // Past MAX_PATH the plain form fails; the "\\?\" form has no such limit but takes the path literally, so it
   // is kept for paths that need it.
   if (wide.size() >= MAX_PATH - 12) {

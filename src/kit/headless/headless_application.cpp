@@ -51,11 +51,11 @@ class HeadlessMenuItem final : public MenuItemPeer {
 class HeadlessTimer final : public TimerPeer {
  public:
   HeadlessTimer(HeadlessApplication& app, TTimer& timer) : app_(app), timer_(timer) {
-    app_.timers_.push_back(&timer_);
+    app_.timers_.emplace_back(&timer_, app_.nextTimerSerial_++);
   }
   ~HeadlessTimer() override {
     auto& timers = app_.timers_;
-    timers.erase(std::remove(timers.begin(), timers.end(), &timer_), timers.end());
+    std::erase_if(timers, [this](const auto& entry) { return entry.first == &timer_; });
   }
   void SetEnabled(bool) override {}
 
@@ -65,7 +65,7 @@ class HeadlessTimer final : public TimerPeer {
 };
 
 HeadlessForm::HeadlessForm(const FormLayout& layout)
-    : bounds_(OuterBounds(layout, FrameMetrics{}, HeadlessApplication::kScreenWidth,
+    : bounds_(OuterBounds(layout, FrameMetrics::Classic(layout.borderStyle), HeadlessApplication::kScreenWidth,
                           HeadlessApplication::kScreenHeight)) {}
 
 void HeadlessForm::SetPosition(int left, int top) {
@@ -153,22 +153,15 @@ std::vector<size_t> HeadlessListBox::SelectedRows() const {
 }
 
 void HeadlessApplication::ProcessMessages() {
-  // Input delivered here may itself process messages; what is queued is delivered once.
-  if (!hook_ || inHook_) return;
-  struct Guard {
-    bool& flag;
-    ~Guard() { flag = false; }
-  } guard{inHook_};
-  inHook_ = true;
-  hook_();
+  held_.Run();
 }
 
-void HeadlessApplication::ReportException(std::string_view what) {
+void HeadlessApplication::ReportException(std::exception_ptr error) {
   if (exceptionSink_) {
-    exceptionSink_(what);
+    exceptionSink_(error);
     return;
   }
-  std::fprintf(stderr, "exception: %.*s\n", static_cast<int>(what.size()), what.data());
+  std::fprintf(stderr, "exception: %s\n", ExceptionText(error).c_str());
 }
 
 std::unique_ptr<ControlPeer> HeadlessApplication::CreatePeer(TBevel&) {
@@ -214,6 +207,21 @@ std::unique_ptr<FormPeer> HeadlessApplication::CreatePeer(TForm& form) {
   return std::make_unique<HeadlessForm>(form.Layout());
 }
 
+std::optional<ShownControl> HeadlessApplication::Shown(const TControl& control) const {
+  const auto* label = dynamic_cast<const TLabel*>(&control);
+  if (label == nullptr || !label->AutoSize()) return std::nullopt;
+  const Font& font = label->DesignFont();
+  ShownControl shown;
+  shown.bounds = AutoSizedBounds(label->Bounds(), label->Layout().alignment,
+                                 NominalTextWidth(font, label->Caption()), font.height < 0 ? -font.height : font.height);
+  shown.visible = label->Visible();
+  shown.fontName = std::string(font.name);
+  shown.fontHeight = font.height;
+  shown.fontCharset = font.charset;
+  shown.fontPitch = font.pitch;
+  return shown;
+}
+
 int HeadlessApplication::Shows(TForm& form) const {
   return static_cast<HeadlessForm&>(form.Peer()).Shows();
 }
@@ -229,12 +237,8 @@ TForm* HeadlessApplication::FocusedWindow() const {
   return focus_ != nullptr ? &focus_->Owner() : MainWindow();
 }
 
-bool HeadlessApplication::Reachable(const TControl& control) {
-  return control.Enabled() && control.Visible() && control.Owner().Visible();
-}
-
 void HeadlessApplication::PressRow(TListBox& list, size_t row, MouseButton button, ShiftState shift) {
-  if (!Reachable(list)) return;
+  if (!list.TakesInput()) return;
   // A left press focuses the list; right and middle presses leave the focus where it is.
   if (button == MouseButton::kLeft) focus_ = &list;
   static_cast<HeadlessListBox&>(list.Peer()).Press(row, button, shift);
@@ -243,58 +247,42 @@ void HeadlessApplication::PressRow(TListBox& list, size_t row, MouseButton butto
   Deliver(*this, [&] {
     if (list.OnMouseDown) list.OnMouseDown(button, shift, 2, y);
   });
-  if (button == MouseButton::kLeft && list.Count() > 0) Deliver(*this, list.OnClick);
+  if (button == MouseButton::kLeft && list.Count() > 0) DeliverEvent(*this, list.OnClick);
 }
 
 void HeadlessApplication::PickRadioItem(TRadioGroup& group, int index) {
-  if (!Reachable(group)) return;
+  if (!group.TakesInput()) return;
   focus_ = &group;
   if (index < 0 || index >= static_cast<int>(group.Items().size()) || index == group.ItemIndex()) return;
   group.SetItemIndex(index);
-  Deliver(*this, group.OnClick);
+  DeliverEvent(*this, group.OnClick);
 }
 
 void HeadlessApplication::ClickButton(TButton& button) {
-  if (!Reachable(button)) return;
+  if (!button.TakesInput()) return;
   focus_ = &button;
-  Deliver(*this, button.OnClick);
+  DeliverEvent(*this, button.OnClick);
 }
 
 void HeadlessApplication::TypeText(TEdit& edit, std::string_view cp932) {
-  if (!Reachable(edit)) return;
+  if (!edit.TakesInput()) return;
   focus_ = &edit;
   if (!edit.ReadOnly()) edit.Peer().SetText(cp932);
 }
 
 void HeadlessApplication::ChooseMenuItem(TMenuItem& item) {
-  Deliver(*this, item.OnClick);
+  DeliverEvent(*this, item.OnClick);
 }
 
-void HeadlessApplication::PressKey(std::string_view key) {
+void HeadlessApplication::PressKey(const Key& key) {
   TForm* window = FocusedWindow();
   if (window == nullptr) return;
-  // Menu shortcuts come before the focused control: first the focused window's menu, then the main window's.
-  for (TForm* form : {window, MainWindow()}) {
-    if (form == nullptr || form->Menu == nullptr) continue;
-    if (TMenuItem* item = form->Menu->FindShortCut(key)) {
-      ChooseMenuItem(*item);
-      return;
-    }
-  }
-  if (EqualsNoCase(key, "Esc")) {
-    for (TControl* control : window->Controls()) {
-      auto* button = dynamic_cast<TButton*>(control);
-      if (button != nullptr && button->IsCancel() && Reachable(*button)) {
-        Deliver(*this, button->OnClick);
-        return;
-      }
-    }
-  }
-  // Any other key is the focused control's own; nothing here acts on it.
+  // A key the routing does not take is the focused control's own; nothing here acts on it.
+  RouteKey(*this, *window, MainWindow(), key);
 }
 
 void HeadlessApplication::Focus(TControl& control) {
-  if (Reachable(control)) focus_ = &control;
+  if (control.TakesInput()) focus_ = &control;
 }
 
 void HeadlessApplication::FocusWindow(TForm& form) {
@@ -313,10 +301,12 @@ void HeadlessApplication::ClickCloseBox(TForm& form) {
 
 void HeadlessApplication::Tick(int n) {
   for (int i = 0; i < n; ++i) {
-    // A timer's handler may create or destroy timers: walk a copy.
-    std::vector<TTimer*> timers = timers_;
-    for (TTimer* timer : timers) {
-      if (timer->Enabled()) Deliver(*this, timer->OnTimer);
+    // A timer's handler may create or destroy timers: the period ticks the timers that were there when it
+    // began and are still there.
+    const auto due = timers_;
+    for (const auto& entry : due) {
+      if (std::find(timers_.begin(), timers_.end(), entry) == timers_.end()) continue;
+      if (entry.first->Enabled()) DeliverEvent(*this, entry.first->OnTimer);
     }
   }
 }

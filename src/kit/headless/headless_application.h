@@ -71,9 +71,15 @@ class HeadlessApplication : public Application, public StateView, public Scripta
   void SetTitle(std::string_view title) override { title_ = std::string(title); }
   void ProcessMessages() override;
   void Beep() override { ++beeps_; }
-  void SetClipboardText(std::string_view cp932) override { clipboard_ = std::string(cp932); }
+  bool SetClipboardText(std::string_view cp932) override {
+    if (clipboardBusy_) return false;
+    clipboard_ = std::string(cp932);
+    return true;
+  }
+  // Another program holds the clipboard (for tests).
+  void SetClipboardBusy(bool busy) { clipboardBusy_ = busy; }
   void SetFocus(TControl& control) override { focus_ = &control; }
-  void ReportException(std::string_view what) override;
+  void ReportException(std::exception_ptr error) override;
   void Terminate() override { terminated_ = true; }
   bool Terminated() const override { return terminated_; }
   StateView& State() override { return *this; }
@@ -99,6 +105,9 @@ class HeadlessApplication : public Application, public StateView, public Scripta
   std::optional<std::string> ClipboardText() const override { return clipboard_; }
   Rect Bounds(TForm& form) const override { return form.Peer().Bounds(); }
   bool Visible(TForm& form) const override { return form.Peer().Visible(); }
+  // A label that sizes itself stands as the kit places it for its caption's nominal extent; every other
+  // control as its design puts it.
+  std::optional<ShownControl> Shown(const TControl& control) const override;
   int Shows(TForm& form) const override;
   int Beeps() const override { return beeps_; }
 
@@ -109,7 +118,7 @@ class HeadlessApplication : public Application, public StateView, public Scripta
   void ClickButton(TButton& button) override;
   void TypeText(TEdit& edit, std::string_view cp932) override;
   void ChooseMenuItem(TMenuItem& item) override;
-  void PressKey(std::string_view key) override;
+  void PressKey(const Key& key) override;
   void Focus(TControl& control) override;
   void FocusWindow(TForm& form) override;
   void DropFiles(TForm& form, std::vector<std::string> names) override;
@@ -118,12 +127,12 @@ class HeadlessApplication : public Application, public StateView, public Scripta
   void Tick(int n) override;
 
   // What "process messages" delivers: the caller's input queued for that moment.
-  void SetMessageHook(std::function<void()> hook) override { hook_ = std::move(hook); }
+  void SetMessageHook(std::function<void()> hook) override { held_.Set(std::move(hook)); }
   const std::string& Title() const { return title_; }
   const std::optional<std::string>& Clipboard() const { return clipboard_; }
   void ResetClipboard() { clipboard_.reset(); }
   // Where exceptions that escaped a handler are reported; standard error unless set.
-  void SetExceptionSink(std::function<void(std::string_view)> sink) override {
+  void SetExceptionSink(std::function<void(std::exception_ptr)> sink) override {
     exceptionSink_ = std::move(sink);
   }
 
@@ -131,19 +140,20 @@ class HeadlessApplication : public Application, public StateView, public Scripta
   friend class HeadlessTimer;
   TForm* FocusedWindow() const;
   TForm* MainWindow() const;
-  // Whether the user can reach the control: shown, enabled, in a shown window.
-  static bool Reachable(const TControl& control);
 
   std::string title_;
-  std::function<void()> hook_;
-  bool inHook_ = false;
+  HeldInput held_;
   int beeps_ = 0;
   std::optional<std::string> clipboard_;
+  bool clipboardBusy_ = false;
   TControl* focus_ = nullptr;
   bool terminated_ = false;
   std::vector<TForm*> forms_;
-  std::vector<TTimer*> timers_;
-  std::function<void(std::string_view)> exceptionSink_;
+  // Every live timer with the serial number it was made with: a timer destroyed while the timers tick is
+  // never ticked, even when a new one takes its place in memory.
+  std::vector<std::pair<TTimer*, unsigned long>> timers_;
+  unsigned long nextTimerSerial_ = 0;
+  std::function<void(std::exception_ptr)> exceptionSink_;
 };
 
 }  // namespace tovir::kit

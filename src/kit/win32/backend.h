@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <string_view>
 
 #include "kit/application.h"
 #include "kit/input.h"
@@ -18,6 +19,11 @@ class RealWindows {
   virtual void Run() = 0;
 };
 
+// Throws kit::WindowError when the system will not make the program's windows.
 std::unique_ptr<RealWindows> CreateRealWindows();
+
+// Text a console program writes: to its standard output or error where it has one (redirected, or started
+// from a console, whose window it then writes to), else in a message box titled `title`.
+void ShowOutput(std::string_view cp932, bool error, std::string_view title);
 
 }  // namespace tovir::kit::win32

@@ -50,6 +50,10 @@ Win32Application::Win32Application() {
   appWindow_ = CreateWindowExW(0, kAppClass, L"", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
                                GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0,
                                nullptr, nullptr, instance, this);
+  if (appWindow_ == nullptr) {
+    DestroyIcon(icon_);
+    throw WindowError("the application window could not be created");
+  }
   SetWindowLongPtrW(appWindow_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
@@ -63,18 +67,68 @@ Win32Application::~Win32Application() {
 
 LRESULT CALLBACK Win32Application::AppWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* app = reinterpret_cast<Win32Application*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (app != nullptr && message == WM_TIMER) {
-    if (app->Driven() && lParam != kScriptTick) return 0;
-    auto found = app->timers_.find(wParam);
-    if (found != app->timers_.end() && found->second->Enabled()) app->Deliver(found->second->OnTimer);
-    return 0;
+  if (app == nullptr) return DefWindowProcW(hwnd, message, wParam, lParam);
+  return app->Guarded(0, [&] { return app->HandleAppMessage(message, wParam, lParam); });
+}
+
+LRESULT Win32Application::HandleAppMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_TIMER: {
+      if (Driven() && lParam != kScriptTick) return 0;
+      auto found = timers_.find(wParam);
+      if (found != timers_.end() && found->second->Enabled()) Deliver(found->second->OnTimer);
+      return 0;
+    }
+    case WM_CLOSE:
+      // The taskbar button's Close closes the main window.
+      if (Win32Form* main = MainForm()) PostMessageW(main->Handle(), WM_CLOSE, 0, 0);
+      return 0;
+    case WM_SYSCOMMAND:
+      // The taskbar button minimises and restores the program as a whole.
+      if ((wParam & 0xFFF0) == SC_MINIMIZE) {
+        Minimize();
+        return 0;
+      }
+      if ((wParam & 0xFFF0) == SC_RESTORE) {
+        Restore();
+        return 0;
+      }
+      break;
+    default:
+      break;
   }
-  if (app != nullptr && message == WM_CLOSE) {
-    // The taskbar button's Close closes the main window.
-    if (Win32Form* main = app->MainForm()) PostMessageW(main->Handle(), WM_CLOSE, 0, 0);
-    return 0;
+  return DefWindowProcW(appWindow_, message, wParam, lParam);
+}
+
+void Win32Application::Minimize() {
+  if (IsIconic(appWindow_)) return;
+  // The windows go with the button: each one shown now is hidden and comes back at the restore.
+  for (Win32Form* form : forms_) {
+    if (!IsWindowVisible(form->Handle())) continue;
+    minimized_.push_back(form);
+    ShowWindow(form->Handle(), SW_HIDE);
   }
-  return DefWindowProcW(hwnd, message, wParam, lParam);
+  ShowWindow(appWindow_, SW_MINIMIZE);
+}
+
+void Win32Application::Restore() {
+  if (IsIconic(appWindow_)) ShowWindow(appWindow_, SW_RESTORE);
+  std::vector<Win32Form*> forms;
+  forms.swap(minimized_);
+  Win32Form* main = MainForm();
+  for (Win32Form* form : forms) ShowWindow(form->Handle(), form == main ? SW_SHOW : SW_SHOWNA);
+  if (main != nullptr && std::find(forms.begin(), forms.end(), main) != forms.end()) {
+    SetForegroundWindow(main->Handle());
+  }
+}
+
+bool Win32Application::Minimized(const Win32Form& form) const {
+  return std::find(minimized_.begin(), minimized_.end(), &form) != minimized_.end();
+}
+
+void Win32Application::ShowWhenRestored(Win32Form& form, bool show) {
+  std::erase(minimized_, &form);
+  if (show) minimized_.push_back(&form);
 }
 
 void Win32Application::Run() {
@@ -96,44 +150,43 @@ void Win32Application::Pump() {
 void Win32Application::ProcessMessages() {
   Pump();
   // A script's input held for this moment comes as if it had been waiting in the queue.
-  if (!hook_ || inHook_) return;
-  inHook_ = true;
-  hook_();
-  inHook_ = false;
+  held_.Run();
 }
+
+namespace {
+
+// The key a key press is, with the modifier keys held now; nullopt for keys the program has no use for.
+std::optional<Key> KeyOf(WPARAM vk) {
+  Key key;
+  if (vk >= 'A' && vk <= 'Z') {
+    key.letter = static_cast<char>(vk);
+  } else if (vk == VK_ESCAPE) {
+    key.code = Key::Code::kEscape;
+  } else if (vk == VK_RETURN) {
+    key.code = Key::Code::kEnter;
+  } else if (vk == VK_TAB) {
+    key.code = Key::Code::kTab;
+  } else if (vk == VK_F1) {
+    key.code = Key::Code::kF1;
+  } else {
+    return std::nullopt;
+  }
+  key.ctrl = GetKeyState(VK_CONTROL) < 0;
+  key.shift = GetKeyState(VK_SHIFT) < 0;
+  key.alt = GetKeyState(VK_MENU) < 0;
+  return key;
+}
+
+}  // namespace
 
 bool Win32Application::HandleKey(const MSG& msg) {
   if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
   Win32Form* window = FormOf(msg.hwnd);
   if (window == nullptr) return false;
-  const bool ctrl = GetKeyState(VK_CONTROL) < 0;
-  const bool alt = GetKeyState(VK_MENU) < 0;
-  if (ctrl && !alt && msg.wParam >= 'A' && msg.wParam <= 'Z') {
-    std::string key = "Ctrl+";
-    key += static_cast<char>(msg.wParam);
-    // Shortcuts are looked up before the focused control sees the key: the window's own menu, then, while
-    // the main window takes input, the main window's.
-    Win32Form* main = MainForm();
-    for (Win32Form* form : {window, main}) {
-      if (form == nullptr || form->Control().Menu == nullptr) continue;
-      if (form == main && form != window && !IsWindowEnabled(main->Handle())) continue;
-      if (TMenuItem* item = form->Control().Menu->FindShortCut(key)) {
-        Deliver(item->OnClick);
-        return true;
-      }
-    }
-    return false;
-  }
-  if (msg.wParam == VK_ESCAPE && !alt) {
-    for (TControl* control : window->Control().Controls()) {
-      auto* button = dynamic_cast<TButton*>(control);
-      if (button != nullptr && button->IsCancel() && button->Visible() && button->Enabled()) {
-        Deliver(button->OnClick);
-        return true;
-      }
-    }
-  }
-  return false;
+  const std::optional<Key> key = KeyOf(msg.wParam);
+  if (!key) return false;
+  Win32Form* main = MainForm();
+  return RouteKey(*this, window->Control(), main != nullptr ? &main->Control() : nullptr, *key);
 }
 
 void Win32Application::Dispatch(MSG& msg) {
@@ -158,15 +211,23 @@ void Win32Application::SetFocus(TControl& control) {
   if (ChildWindow* child = WindowOf(control)) ::SetFocus(child->hwnd);
 }
 
-void Win32Application::ReportException(std::string_view what) {
+void Win32Application::ReportException(std::exception_ptr error) {
   if (sink_) {
-    sink_(what);
+    sink_(error);
     return;
   }
+  // A failure that comes back with every repaint (a row that cannot be drawn) must not stack box upon box:
+  // while one report is shown, others are let go.
+  if (reporting_) return;
+  struct Reporting {
+    bool& flag;
+    explicit Reporting(bool& f) : flag(f) { flag = true; }
+    ~Reporting() { flag = false; }
+  } reporting(reporting_);
   // The standard display: the message in a box titled with the application's title; the loop goes on.
   wchar_t title[256] = L"";
   GetWindowTextW(appWindow_, title, 256);
-  std::wstring text = Wide(what);
+  std::wstring text = Wide(ExceptionText(error));
   Win32Form* main = MainForm();
   MessageBoxW(main != nullptr ? main->Handle() : nullptr, text.c_str(), title, MB_OK | MB_ICONSTOP);
 }
@@ -292,7 +353,8 @@ Win32Form* Win32Application::MainForm() const {
 }
 
 void Win32Application::ForgetForm(Win32Form& form) {
-  forms_.erase(std::remove(forms_.begin(), forms_.end(), &form), forms_.end());
+  std::erase(forms_, &form);
+  std::erase(minimized_, &form);
 }
 
 int Win32Application::MenuCommandId(TMenuItem& item) {
@@ -314,7 +376,7 @@ HMENU Win32Application::BuildMenu(const TMenu& menu, bool bar) {
   for (const auto& owned : menu.Items()) {
     TMenuItem& item = *owned;
     std::wstring caption = Wide(item.Caption());
-    if (!item.ShortCut().empty()) caption += L"\t" + Wide(item.ShortCut());
+    if (item.ShortCut()) caption += L"\t" + Wide(item.ShortCut()->Text());
     // An item of the bar with items under it opens a submenu.
     bool hasChildren = std::any_of(menu.Items().begin(), menu.Items().end(),
                                    [&](const auto& other) { return other->Parent() == item.Name(); });
@@ -333,9 +395,14 @@ HMENU Win32Application::BuildMenu(const TMenu& menu, bool bar) {
     int id = MenuCommandId(item);
     AppendMenuW(parent, MF_STRING | (item.Checked() ? MF_CHECKED : MF_UNCHECKED), static_cast<UINT_PTR>(id),
                 caption.c_str());
-    menuHandles_[&item] = {parent, id};
+    if (bar) menuHandles_[&item] = {parent, id};
   }
   return root;
+}
+
+HMENU Win32Application::MenuHandleOf(TMenuItem& item) const {
+  auto found = menuHandles_.find(&item);
+  return found != menuHandles_.end() ? found->second.first : nullptr;
 }
 
 void Win32Application::ShowChecked(TMenuItem& item) {
@@ -383,6 +450,27 @@ class Windows final : public RealWindows {
 
 std::unique_ptr<RealWindows> CreateRealWindows() {
   return std::make_unique<Windows>();
+}
+
+void ShowOutput(std::string_view cp932, bool error, std::string_view title) {
+  const DWORD which = error ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE;
+  HANDLE stream = GetStdHandle(which);
+  // A program of the windows subsystem has no console of its own: it writes into the one it was started from.
+  if ((stream == nullptr || stream == INVALID_HANDLE_VALUE) && AttachConsole(ATTACH_PARENT_PROCESS)) {
+    stream = GetStdHandle(which);
+  }
+  if (stream != nullptr && stream != INVALID_HANDLE_VALUE) {
+    DWORD mode = 0;
+    if (GetConsoleMode(stream, &mode)) {
+      const std::wstring wide = Wide(cp932);
+      DWORD written = 0;
+      if (WriteConsoleW(stream, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr)) return;
+    } else {
+      DWORD written = 0;
+      if (WriteFile(stream, cp932.data(), static_cast<DWORD>(cp932.size()), &written, nullptr)) return;
+    }
+  }
+  MessageBoxW(nullptr, Wide(cp932).c_str(), Wide(title).c_str(), MB_OK | (error ? MB_ICONSTOP : 0));
 }
 
 }  // namespace tovir::kit::win32

@@ -37,15 +37,24 @@ class Win32Application final : public Application, public StateView, public Scri
 
   // Runs the message loop until the main window closes.
   void Run();
+  // The program as a whole to the taskbar, as the main window's minimise box and the taskbar button do: every
+  // window shown goes, and comes back at the restore.
+  void Minimize();
+  void Restore();
+  bool Minimized() const { return IsIconic(appWindow_) != FALSE; }
+  // Whether a window is hidden only while the program is minimised; a window shown or hidden meanwhile is
+  // recorded for the restore.
+  bool Minimized(const Win32Form& form) const;
+  void ShowWhenRestored(Win32Form& form, bool show);
 
   // Application.
   void SetTitle(std::string_view title) override;
   void ProcessMessages() override;
   void Beep() override;
-  void SetClipboardText(std::string_view cp932) override;
-  void SetClipboardTable(std::string_view cp932) override;
+  bool SetClipboardText(std::string_view cp932) override;
+  bool SetClipboardTable(std::string_view cp932) override;
   void SetFocus(TControl& control) override;
-  void ReportException(std::string_view what) override;
+  void ReportException(std::exception_ptr error) override;
   void Terminate() override;
   bool Terminated() const override { return terminated_; }
   StateView& State() override { return *this; }
@@ -85,7 +94,7 @@ class Win32Application final : public Application, public StateView, public Scri
   void ClickButton(TButton& button) override;
   void TypeText(TEdit& edit, std::string_view cp932) override;
   void ChooseMenuItem(TMenuItem& item) override;
-  void PressKey(std::string_view key) override;
+  void PressKey(const Key& key) override;
   void Focus(TControl& control) override;
   void FocusWindow(TForm& form) override;
   void DropFiles(TForm& form, std::vector<std::string> names) override;
@@ -94,8 +103,8 @@ class Win32Application final : public Application, public StateView, public Scri
   void Pause(int milliseconds) override;
   // The list's UI Automation root element, as a screen reader gets it (one reference for the caller).
   IRawElementProviderSimple* AccessibleList(TListBox& list);
-  void SetMessageHook(std::function<void()> hook) override { hook_ = std::move(hook); }
-  void SetExceptionSink(std::function<void(std::string_view)> sink) override { sink_ = std::move(sink); }
+  void SetMessageHook(std::function<void()> hook) override { held_.Set(std::move(hook)); }
+  void SetExceptionSink(std::function<void(std::exception_ptr)> sink) override { sink_ = std::move(sink); }
 
   // For the backend's own windows.
   // The system's DPI, which a form starts from until it knows the DPI of its own screen.
@@ -119,15 +128,30 @@ class Win32Application final : public Application, public StateView, public Scri
   TMenuItem* MenuItemOf(int id) const;
   // Shows an item's check mark as it now is.
   void ShowChecked(TMenuItem& item);
+  // A menu bar's items are recorded so that their check marks follow the program; a pop-up menu, made anew
+  // for each showing and destroyed after it, records nothing.
   HMENU BuildMenu(const TMenu& menu, bool bar);
+  // The menu a bar item's check mark stands in, or nullptr (for tests).
+  HMENU MenuHandleOf(TMenuItem& item) const;
   void RegisterTimer(UINT_PTR id, TTimer* timer);
+  UINT_PTR NewTimerId() { return nextTimerId_++; }
   // Whether input comes from a script: a pop-up menu is then not tracked (its modal loop would wait for a
   // user), and an exception is written out instead of shown in a message box.
   bool Driven() const { return static_cast<bool>(sink_); }
-  // Runs a message the way the loop does: menu shortcuts first (the focused window's menu, then the main
-  // window's), Esc for a window's cancel button, then the dialog keys (Tab), then the window.
+  // Runs a message the way the loop does: the key routing first (menu shortcuts, Esc), then the dialog keys
+  // (Tab), then the window.
   void Dispatch(MSG& msg);
-  void Deliver(const std::function<void()>& handler) { kit::Deliver(*this, handler); }
+  // Runs an event's handler from a copy of it, reporting what escapes.
+  void Deliver(const std::function<void()>& handler) { kit::DeliverEvent(*this, handler); }
+  // Runs the program code a window message reaches, so that nothing it throws escapes into the system's
+  // window procedure: what escapes is reported as an escaped handler's exception is, and the message gets
+  // `fallback` as its result.
+  template <typename Body>
+  LRESULT Guarded(LRESULT fallback, Body&& body) {
+    LRESULT result = fallback;
+    kit::Deliver(*this, [&] { result = body(); });
+    return result;
+  }
 
   static LRESULT CALLBACK AppWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -135,7 +159,9 @@ class Win32Application final : public Application, public StateView, public Scri
   // Runs every message waiting now, without the script's hook.
   void Pump();
   bool HandleKey(const MSG& msg);
-  void PutOnClipboard(std::string_view cp932, const std::string* html);
+  bool PutOnClipboard(std::string_view cp932, const std::string* html);
+
+  LRESULT HandleAppMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   HWND appWindow_ = nullptr;
   HICON icon_ = nullptr;
@@ -144,15 +170,17 @@ class Win32Application final : public Application, public StateView, public Scri
   int beeps_ = 0;
   bool placedClipboard_ = false;
   UINT htmlFormat_ = 0;
-  std::function<void()> hook_;
-  bool inHook_ = false;
-  std::function<void(std::string_view)> sink_;
+  HeldInput held_;
+  std::function<void(std::exception_ptr)> sink_;
+  bool reporting_ = false;  // a report's message box is up
   std::vector<Win32Form*> forms_;
+  std::vector<Win32Form*> minimized_;  // hidden with the program, shown again at the restore
   std::map<int, ChildWindow*> children_;
   int nextId_ = 100;
   std::vector<TMenuItem*> menuItems_;
   std::map<TMenuItem*, std::pair<HMENU, int>> menuHandles_;
   std::map<UINT_PTR, TTimer*> timers_;
+  UINT_PTR nextTimerId_ = 1;
   std::map<std::wstring, HFONT> fonts_;
   std::map<COLORREF, HBRUSH> brushes_;
 };

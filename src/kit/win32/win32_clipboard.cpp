@@ -11,14 +11,20 @@ namespace tovir::kit::win32 {
 
 namespace {
 
+// How long a copy waits for a clipboard that another program holds (clipboard managers and remote desktops
+// hold it for a moment after every change) before it tells the user.
+constexpr DWORD kClipboardPatienceMs = 1000;
+constexpr DWORD kClipboardRetryMs = 20;
+
 // The open clipboard, closed on every way out.
 class OpenClipboardScope {
  public:
-  explicit OpenClipboardScope(HWND owner) {
-    // Another program may hold it for a moment.
-    for (int attempt = 0; attempt < 10 && !open_; ++attempt) {
+  explicit OpenClipboardScope(HWND owner, DWORD patienceMs = kClipboardPatienceMs) {
+    const ULONGLONG until = GetTickCount64() + patienceMs;
+    for (;;) {
       open_ = OpenClipboard(owner) != FALSE;
-      if (!open_) Sleep(10);
+      if (open_ || GetTickCount64() >= until) break;
+      Sleep(kClipboardRetryMs);
     }
   }
   ~OpenClipboardScope() {
@@ -55,7 +61,7 @@ class GlobalBlock {
 };
 
 std::optional<std::string> ReadFormat(HWND owner, UINT format, bool textEndsAtZero) {
-  OpenClipboardScope clipboard(owner);
+  OpenClipboardScope clipboard(owner, 0);
   if (!clipboard.IsOpen()) return std::nullopt;
   HANDLE data = GetClipboardData(format);
   if (data == nullptr) return std::nullopt;
@@ -70,9 +76,9 @@ std::optional<std::string> ReadFormat(HWND owner, UINT format, bool textEndsAtZe
 
 }  // namespace
 
-void Win32Application::PutOnClipboard(std::string_view cp932, const std::string* html) {
+bool Win32Application::PutOnClipboard(std::string_view cp932, const std::string* html) {
   OpenClipboardScope clipboard(appWindow_);
-  if (!clipboard.IsOpen()) return;
+  if (!clipboard.IsOpen()) return false;
   EmptyClipboard();
   std::string text(cp932);
   GlobalBlock ansi(text.c_str(), text.size() + 1);
@@ -88,17 +94,18 @@ void Win32Application::PutOnClipboard(std::string_view cp932, const std::string*
     table.Put(htmlFormat_);
   }
   placedClipboard_ = true;
+  return true;
 }
 
-void Win32Application::SetClipboardText(std::string_view cp932) {
-  if (cp932.empty()) return;
-  PutOnClipboard(cp932, nullptr);
+bool Win32Application::SetClipboardText(std::string_view cp932) {
+  if (cp932.empty()) return true;
+  return PutOnClipboard(cp932, nullptr);
 }
 
-void Win32Application::SetClipboardTable(std::string_view cp932) {
-  if (cp932.empty()) return;
+bool Win32Application::SetClipboardTable(std::string_view cp932) {
+  if (cp932.empty()) return true;
   const std::string html = kit::ClipboardHtml(cp932);
-  PutOnClipboard(cp932, &html);
+  return PutOnClipboard(cp932, &html);
 }
 
 std::optional<std::string> Win32Application::ClipboardText() const {

@@ -61,6 +61,10 @@ void ChildWindow::Create(const wchar_t* className, DWORD style, DWORD exStyle, s
       exStyle, className, Wide(cp932Text).c_str(), WS_CHILD | style, form.Scale(design.left),
       form.Scale(design.top), form.Scale(design.width), form.Scale(design.height), form.Handle(),
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+  if (hwnd == nullptr) {
+    throw WindowError("the control " + std::string(control->Owner().Name()) + "." + control->Name() +
+                      " could not be created");
+  }
   SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(app->FontFor(*font, form.Dpi())), FALSE);
 }
 
@@ -89,11 +93,93 @@ void ChildWindow::Rescale() {
 
 namespace {
 
-class TextWindow final : public Peer<TextPeer> {
+// A label: a static control that draws its caption on one line, as the program's labels show it, where the
+// system's static text would break it into words and hide what does not fit the box. One that sizes itself
+// takes its caption's extent in its font at its window's DPI, placed by the kit's rule.
+class LabelWindow final : public Peer<TextPeer> {
  public:
-  using Peer::Peer;
-  void SetText(std::string_view cp932) override { SetWindowTextW(window.hwnd, Wide(cp932).c_str()); }
+  LabelWindow(Win32Application& app, TLabel& label) : Peer(app, label), label_(label) {}
+  ~LabelWindow() override {
+    if (window.hwnd != nullptr) RemoveWindowSubclass(window.hwnd, SubclassProc, 0);
+  }
+  LabelWindow(const LabelWindow&) = delete;
+  LabelWindow& operator=(const LabelWindow&) = delete;
+
+  void Attach() {
+    SetWindowSubclass(window.hwnd, SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
+    window.onDpiChanged = [this] { Fit(); };
+    Fit();
+  }
+  void SetText(std::string_view cp932) override {
+    SetWindowTextW(window.hwnd, Wide(cp932).c_str());
+    Fit();
+  }
+
+ private:
+  UINT Format() const {
+    const TextAlign a = label_.Layout().alignment;
+    return DT_SINGLELINE | DT_NOPREFIX | DT_EXPANDTABS |
+           (a == TextAlign::kCenter ? DT_CENTER : a == TextAlign::kRight ? DT_RIGHT : DT_LEFT);
+  }
+  std::wstring Text() const {
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window.hwnd)) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(window.hwnd, text.data(), static_cast<int>(text.size()))));
+    return text;
+  }
+  void Fit() {
+    if (!label_.AutoSize()) return;
+    std::wstring text = Text();
+    if (text.empty()) text = L" ";
+    HDC dc = GetDC(window.hwnd);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(window.hwnd, WM_GETFONT, 0, 0)));
+    RECT extent{0, 0, 0, 0};
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &extent, Format() | DT_CALCRECT);
+    SelectObject(dc, old);
+    ReleaseDC(window.hwnd, dc);
+    const Win32Form& form = window.Form();
+    const Rect design{form.Scale(window.design.left), form.Scale(window.design.top),
+                      form.Scale(window.design.width), form.Scale(window.design.height)};
+    const Rect r = AutoSizedBounds(design, label_.Layout().alignment, extent.right, extent.bottom);
+    SetWindowPos(window.hwnd, nullptr, r.left, r.top, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(window.hwnd, nullptr, TRUE);
+  }
+  void Paint(HDC dc) {
+    RECT r{};
+    GetClientRect(window.hwnd, &r);
+    FillRect(dc, &r, window.brush);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(window.hwnd, WM_GETFONT, 0, 0)));
+    SetTextColor(dc, IsWindowEnabled(window.hwnd) ? window.fore : GetSysColor(COLOR_GRAYTEXT));
+    SetBkMode(dc, TRANSPARENT);
+    const std::wstring text = Text();
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, Format());
+    SelectObject(dc, old);
+  }
+  static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                       DWORD_PTR data) {
+    auto* self = reinterpret_cast<LabelWindow*>(data);
+    return self->window.app->Guarded(0, [&]() -> LRESULT {
+      switch (message) {
+        case WM_ERASEBKGND:
+          return 1;  // painted whole with the text
+        case WM_PAINT: {
+          PAINTSTRUCT ps;
+          HDC dc = BeginPaint(hwnd, &ps);
+          self->Paint(dc);
+          EndPaint(hwnd, &ps);
+          return 0;
+        }
+        case WM_PRINTCLIENT:
+          self->Paint(reinterpret_cast<HDC>(wParam));
+          return 0;
+        default:
+          return DefSubclassProc(hwnd, message, wParam, lParam);
+      }
+    });
+  }
+
+  TLabel& label_;
 };
+
 
 // A push button; a cancel button also shows the standard cancel picture.
 class ButtonWindow final : public Peer<TextPeer> {
@@ -171,9 +257,8 @@ class MenuItemWindow final : public MenuItemPeer {
 
 class TimerWindow final : public TimerPeer {
  public:
-  TimerWindow(Win32Application& app, TTimer& timer) : app_(app), timer_(timer) {
-    id_ = reinterpret_cast<UINT_PTR>(&timer);
-  }
+  // Ids are never used twice, so a timer destroyed while the timers tick is never mistaken for a new one.
+  TimerWindow(Win32Application& app, TTimer& timer) : app_(app), timer_(timer), id_(app.NewTimerId()) {}
   ~TimerWindow() override {
     KillTimer(app_.Owner(), id_);
     app_.RegisterTimer(id_, nullptr);
@@ -193,32 +278,37 @@ class TimerWindow final : public TimerPeer {
   UINT_PTR id_;
 };
 
-LRESULT CALLBACK ImageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_PAINT) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd, &ps);
-    RECT r{};
-    GetClientRect(hwnd, &r);
-    PaintPicture(dc, r, static_cast<int>(GetWindowLongPtrW(hwnd, GWLP_USERDATA)));
-    EndPaint(hwnd, &ps);
+// Paints a window of the program's own classes through `paint`, with nothing it throws let out; the window's
+// ChildWindow is in its user data once it is made.
+LRESULT PaintOwn(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                 void (*paint)(const ChildWindow&, HDC, const RECT&)) {
+  auto* child = reinterpret_cast<ChildWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (message != WM_PAINT || child == nullptr) return DefWindowProcW(hwnd, message, wParam, lParam);
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(hwnd, &ps);
+  RECT r{};
+  GetClientRect(hwnd, &r);
+  child->app->Guarded(0, [&] {
+    paint(*child, dc, r);
     return 0;
-  }
-  return DefWindowProcW(hwnd, message, wParam, lParam);
+  });
+  EndPaint(hwnd, &ps);
+  return 0;
+}
+
+LRESULT CALLBACK ImageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  return PaintOwn(hwnd, message, wParam, lParam, [](const ChildWindow& child, HDC dc, const RECT& r) {
+    PaintPicture(dc, r, static_cast<const TImage*>(child.control)->Picture());
+  });
 }
 
 // A bevel drawn as one etched line along its top edge, on the form's colour.
 LRESULT CALLBACK BevelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_PAINT) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd, &ps);
-    RECT r{};
-    GetClientRect(hwnd, &r);
-    FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
-    DrawEdge(dc, &r, EDGE_ETCHED, BF_TOP);
-    EndPaint(hwnd, &ps);
-    return 0;
-  }
-  return DefWindowProcW(hwnd, message, wParam, lParam);
+  return PaintOwn(hwnd, message, wParam, lParam, [](const ChildWindow&, HDC dc, const RECT& r) {
+    RECT edge = r;
+    FillRect(dc, &edge, GetSysColorBrush(COLOR_BTNFACE));
+    DrawEdge(dc, &edge, EDGE_ETCHED, BF_TOP);
+  });
 }
 
 void RegisterPictureClasses() {
@@ -270,13 +360,15 @@ std::unique_ptr<ControlPeer> Win32Application::CreatePeer(TBevel& bevel) {
   RegisterPictureClasses();
   auto peer = std::make_unique<Peer<ControlPeer>>(*this, bevel);
   peer->window.Create(kBevelClass, 0, 0, {}, bevel.Bounds());
+  SetWindowLongPtrW(peer->window.hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&peer->window));
   return peer;
 }
 
 std::unique_ptr<TextPeer> Win32Application::CreatePeer(TLabel& label) {
-  auto peer = std::make_unique<TextWindow>(*this, label);
+  auto peer = std::make_unique<LabelWindow>(*this, label);
   peer->window.Create(L"STATIC", SS_NOPREFIX | AlignStyle(label.Layout().alignment), 0, label.Caption(),
                       label.Bounds());
+  peer->Attach();
   return peer;
 }
 
@@ -318,7 +410,7 @@ std::unique_ptr<ControlPeer> Win32Application::CreatePeer(TImage& image) {
   RegisterPictureClasses();
   auto peer = std::make_unique<Peer<ControlPeer>>(*this, image);
   peer->window.Create(kImageClass, 0, 0, {}, image.Bounds());
-  SetWindowLongPtrW(peer->window.hwnd, GWLP_USERDATA, image.Picture());
+  SetWindowLongPtrW(peer->window.hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&peer->window));
   InvalidateRect(peer->window.hwnd, nullptr, FALSE);
   return peer;
 }

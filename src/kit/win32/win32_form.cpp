@@ -21,7 +21,7 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
   }
   auto* form = reinterpret_cast<Win32Form*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (form != nullptr && form->Handle() != nullptr) return form->HandleMessage(message, wParam, lParam);
+  if (form != nullptr && form->Handle() != nullptr) return form->HandleMessageGuarded(message, wParam, lParam);
   return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
@@ -66,35 +66,36 @@ Win32Form::Win32Form(Win32Application& app, TForm& form) : app_(app), form_(form
   if (layout.borderIcons & kMaximize) style_ |= WS_MAXIMIZEBOX;
   if (layout.stayOnTop) exStyle_ |= WS_EX_TOPMOST;
 
-  auto place = [&](SIZE size) {
-    if (!layout.centerOnScreen) return POINT{Scale(layout.left), Scale(layout.top)};
-    return POINT{(GetSystemMetrics(SM_CXSCREEN) - size.cx) / 2,
-                 (GetSystemMetrics(SM_CYSCREEN) - size.cy) / 2};
-  };
-  SIZE size = OuterSize(dpi_);
-  POINT at = place(size);
+  Rect at = OuterBoundsAt(dpi_);
   app_.RegisterForm(*this);
   HWND created =
       CreateWindowExW(exStyle_, dialog ? kDialogClass : kFormClass, Wide(layout.caption).c_str(), style_,
-                      at.x, at.y, size.cx, size.cy, app.Owner(), nullptr, GetModuleHandleW(nullptr), this);
+                      at.left, at.top, at.width, at.height, app.Owner(), nullptr, GetModuleHandleW(nullptr), this);
+  if (created == nullptr) {
+    app_.ForgetForm(*this);
+    throw WindowError("the window " + std::string(layout.name) + " could not be created");
+  }
   hwnd_ = created;
-  if (hwnd_ == nullptr) return;
   // Made at the system's DPI; a window that stands on a screen of another DPI takes that screen's sizes
   // before any control is made on it.
   const int own = DpiOfWindow(hwnd_, dpi_);
   if (own != dpi_) {
     dpi_ = own;
-    size = OuterSize(dpi_);
-    at = place(size);
-    SetWindowPos(hwnd_, nullptr, at.x, at.y, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    at = OuterBoundsAt(dpi_);
+    SetWindowPos(hwnd_, nullptr, at.left, at.top, at.width, at.height, SWP_NOZORDER | SWP_NOACTIVATE);
   }
 }
 
-SIZE Win32Form::OuterSize(int dpi) const {
-  const FormLayout& layout = form_.Layout();
-  RECT r{0, 0, MulDiv(layout.width, dpi, 96), MulDiv(layout.height, dpi, 96)};
-  if (layout.clientSize) AdjustForDpi(r, style_, layout.hasMenu, exStyle_, dpi);
-  return {r.right - r.left, r.bottom - r.top};
+Rect Win32Form::OuterBoundsAt(int dpi) const {
+  // The system's own frame at that DPI, measured once around an empty client area; the kit does the sums.
+  RECT frame{0, 0, 0, 0};
+  AdjustForDpi(frame, style_, false, exStyle_, dpi);
+  RECT withMenu{0, 0, 0, 0};
+  AdjustForDpi(withMenu, style_, true, exStyle_, dpi);
+  const FrameMetrics metrics{static_cast<int>(-frame.left), static_cast<int>(-frame.top - frame.bottom),
+                             static_cast<int>(frame.top - withMenu.top)};
+  return OuterBounds(form_.Layout(), metrics, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+                     dpi);
 }
 
 void Win32Form::ChangeDpi(int dpi, const RECT& suggested) {
@@ -127,7 +128,12 @@ void Win32Form::SetPosition(int left, int top) {
 }
 
 bool Win32Form::Visible() const {
-  return IsWindowVisible(hwnd_) != FALSE;
+  // A window hidden only while the program is minimised is still shown as far as the program is concerned.
+  return IsWindowVisible(hwnd_) != FALSE || app_.Minimized(*this);
+}
+
+bool Win32Form::Enabled() const {
+  return IsWindowEnabled(hwnd_) != FALSE;
 }
 
 void Win32Form::Complete() {
@@ -164,6 +170,11 @@ void Win32Form::Complete() {
 void Win32Form::Show() {
   Complete();
   ++shows_;
+  if (app_.Minimized()) {
+    // It comes with the others when the program is restored.
+    app_.ShowWhenRestored(*this, true);
+    return;
+  }
   if (form_.IsMainWindow()) ShowWindow(app_.Owner(), SW_SHOWNA);
   ShowWindow(hwnd_, SW_SHOW);
   BringWindowToTop(hwnd_);
@@ -172,6 +183,7 @@ void Win32Form::Show() {
 }
 
 void Win32Form::Hide() {
+  app_.ShowWhenRestored(*this, false);
   const bool wasActive = GetActiveWindow() == hwnd_;
   ShowWindow(hwnd_, SW_HIDE);
   // The main window takes over from a window that closes while active, as the user expects, rather than the
@@ -199,19 +211,13 @@ void Win32Form::AcceptDroppedFiles() {
 void Win32Form::LayoutAligned() {
   RECT client{};
   GetClientRect(hwnd_, &client);
-  int top = 0;
-  int bottom = client.bottom;
-  for (TControl* control : form_.Controls()) {
-    const ControlLayout& l = control->Layout();
-    if (l.align == Align::kNone) continue;
-    int height = Scale(l.height);
-    int y = l.align == Align::kTop ? top : bottom - height;
-    if (control->Visible() && l.align == Align::kTop) top += height;
-    if (control->Visible() && l.align == Align::kBottom) bottom -= height;
+  for (const AlignedPlace& place :
+       StackAligned(form_, client.right, client.bottom, [this](int pixels) { return Scale(pixels); })) {
     for (HWND child = GetWindow(hwnd_, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
       ChildWindow* c = app_.ChildOf(child);
-      if (c != nullptr && c->control == control) {
-        SetWindowPos(child, nullptr, 0, y, client.right, height, SWP_NOZORDER | SWP_NOACTIVATE);
+      if (c != nullptr && c->control == place.control) {
+        const Rect& b = place.bounds;
+        SetWindowPos(child, nullptr, b.left, b.top, b.width, b.height, SWP_NOZORDER | SWP_NOACTIVATE);
       }
     }
   }
@@ -233,6 +239,10 @@ void Win32Form::OnDropFiles(HDROP drop) {
       if (form_.OnDropFiles) form_.OnDropFiles(names);
     });
   }
+}
+
+LRESULT Win32Form::HandleMessageGuarded(UINT message, WPARAM wParam, LPARAM lParam) {
+  return app_.Guarded(0, [&] { return HandleMessage(message, wParam, lParam); });
 }
 
 LRESULT Win32Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -285,8 +295,16 @@ LRESULT Win32Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_CLOSE:
       // The close box, Alt+F4 and the system menu: the form decides; a closed window is only hidden.
-      app_.Deliver([this] { form_.Close(); });
+      form_.Close();
       return 0;
+    case WM_SYSCOMMAND:
+      // The main window's minimise box takes the whole program to the taskbar, through the hidden window
+      // that carries its button (a window it owns would otherwise shrink to an icon of its own).
+      if ((wParam & 0xFFF0) == SC_MINIMIZE && form_.IsMainWindow()) {
+        app_.Minimize();
+        return 0;
+      }
+      break;
     case WM_ACTIVATE:
       if (LOWORD(wParam) == WA_INACTIVE) {
         HWND focus = GetFocus();

@@ -27,6 +27,7 @@ class Win32Form final : public FormPeer {
   Rect Bounds() const override;
   void SetPosition(int left, int top) override;
   bool Visible() const override;
+  bool Enabled() const override;
   void Show() override;
   void Hide() override;
   void Repaint() override;
@@ -48,15 +49,17 @@ class Win32Form final : public FormPeer {
   // design, and the window takes the bounds the system suggests for it.
   void ChangeDpi(int dpi, const RECT& suggested);
 
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  // The window procedure's work, with nothing the program throws let out into the system.
+  LRESULT HandleMessageGuarded(UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
   // Menus, tab order and the first focus, once every control exists.
   void Complete();
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void OnDropFiles(HDROP drop);
   void FocusFirstControl();
-  // The outer size at `dpi`; a size given for the client area gets the system's real frame at that DPI.
-  SIZE OuterSize(int dpi) const;
+  // The outer bounds at `dpi`: a size given for the client area gets the system's real frame at that DPI.
+  Rect OuterBoundsAt(int dpi) const;
 
   Win32Application& app_;
   TForm& form_;

@@ -13,16 +13,8 @@
 
 namespace tovir::kit::win32 {
 
-namespace {
-
-bool Reachable(const TControl& control) {
-  return control.Enabled() && control.Visible() && control.Owner().Visible();
-}
-
-}  // namespace
-
 void Win32Application::PressRow(TListBox& list, size_t row, MouseButton button, ShiftState shift) {
-  if (!Reachable(list)) return;
+  if (!list.TakesInput()) return;
   auto& peer = static_cast<ListWindow&>(list.Peer());
   HWND hwnd = peer.window.hwnd;
   size_t count = peer.Count();
@@ -40,7 +32,7 @@ void Win32Application::PressRow(TListBox& list, size_t row, MouseButton button, 
 }
 
 void Win32Application::PickRadioItem(TRadioGroup& group, int index) {
-  if (!Reachable(group)) return;
+  if (!group.TakesInput()) return;
   auto& peer = static_cast<RadioGroupWindow&>(group.Peer());
   if (index < 0 || index >= static_cast<int>(peer.buttons.size())) {
     ::SetFocus(peer.buttons.empty() ? peer.window.hwnd : peer.buttons.front()->hwnd);
@@ -51,13 +43,13 @@ void Win32Application::PickRadioItem(TRadioGroup& group, int index) {
 }
 
 void Win32Application::ClickButton(TButton& button) {
-  if (!Reachable(button)) return;
+  if (!button.TakesInput()) return;
   if (ChildWindow* w = WindowOf(button)) SendMessageW(w->hwnd, BM_CLICK, 0, 0);
   Pump();
 }
 
 void Win32Application::TypeText(TEdit& edit, std::string_view cp932) {
-  if (!Reachable(edit)) return;
+  if (!edit.TakesInput()) return;
   ChildWindow* w = WindowOf(edit);
   if (w == nullptr) return;
   ::SetFocus(w->hwnd);
@@ -77,29 +69,51 @@ void Win32Application::ChooseMenuItem(TMenuItem& item) {
   Pump();
 }
 
-void Win32Application::PressKey(std::string_view key) {
+void Win32Application::PressKey(const Key& key) {
   HWND focus = GetFocus();
   if (focus == nullptr) {
     Win32Form* main = MainForm();
     focus = main != nullptr ? main->Handle() : nullptr;
   }
-  bool ctrl = key.size() > 5 && (key.substr(0, 5) == "Ctrl+" || key.substr(0, 5) == "ctrl+");
-  WPARAM vk = ctrl ? static_cast<WPARAM>(key[5] & ~0x20) : VK_ESCAPE;
+  WPARAM vk = 0;
+  switch (key.code) {
+    case Key::Code::kLetter:
+      vk = static_cast<WPARAM>(key.letter);
+      break;
+    case Key::Code::kEscape:
+      vk = VK_ESCAPE;
+      break;
+    case Key::Code::kEnter:
+      vk = VK_RETURN;
+      break;
+    case Key::Code::kTab:
+      vk = VK_TAB;
+      break;
+    case Key::Code::kF1:
+      vk = VK_F1;
+      break;
+  }
+  // The modifier keys held for the press, as the keyboard's state says, and let go after it.
   BYTE state[256];
   GetKeyboardState(state);
-  BYTE saved = state[VK_CONTROL];
-  if (ctrl) state[VK_CONTROL] = 0x80;
+  const BYTE saved[] = {state[VK_CONTROL], state[VK_SHIFT], state[VK_MENU]};
+  state[VK_CONTROL] = key.ctrl ? 0x80 : 0;
+  state[VK_SHIFT] = key.shift ? 0x80 : 0;
+  state[VK_MENU] = key.alt ? 0x80 : 0;
   SetKeyboardState(state);
-  MSG msg{focus, WM_KEYDOWN, vk, 1, static_cast<DWORD>(GetMessageTime()), {}};
+  MSG msg{focus, static_cast<UINT>(key.alt ? WM_SYSKEYDOWN : WM_KEYDOWN), vk, 1,
+          static_cast<DWORD>(GetMessageTime()), {}};
   Dispatch(msg);
   GetKeyboardState(state);
-  state[VK_CONTROL] = saved;
+  state[VK_CONTROL] = saved[0];
+  state[VK_SHIFT] = saved[1];
+  state[VK_MENU] = saved[2];
   SetKeyboardState(state);
   Pump();
 }
 
 void Win32Application::Focus(TControl& control) {
-  if (!Reachable(control)) return;
+  if (!control.TakesInput()) return;
   if (ChildWindow* w = WindowOf(control)) ::SetFocus(w->hwnd);
   Pump();
 }
@@ -144,9 +158,11 @@ void Win32Application::ClickCloseBox(TForm& form) {
 
 void Win32Application::Tick(int n) {
   for (int i = 0; i < n; ++i) {
-    // A handler may switch timers on or off: walk a copy.
-    std::map<UINT_PTR, TTimer*> timers = timers_;
-    for (auto& [id, timer] : timers) SendMessageW(appWindow_, WM_TIMER, id, kScriptTick);
+    // A handler may switch timers on or off, or destroy them: the period sends each id that was there when
+    // it began, and the application window ticks it only if it is still there.
+    std::vector<UINT_PTR> ids;
+    for (const auto& entry : timers_) ids.push_back(entry.first);
+    for (UINT_PTR id : ids) SendMessageW(appWindow_, WM_TIMER, id, kScriptTick);
   }
   Pump();
 }

@@ -16,8 +16,8 @@ namespace tovir::kit::win32 {
 namespace {
 
 MouseButton ButtonOf(UINT message) {
-  if (message == WM_RBUTTONDOWN) return MouseButton::kRight;
-  if (message == WM_MBUTTONDOWN) return MouseButton::kMiddle;
+  if (message == WM_RBUTTONDOWN || message == WM_RBUTTONDBLCLK) return MouseButton::kRight;
+  if (message == WM_MBUTTONDOWN || message == WM_MBUTTONDBLCLK) return MouseButton::kMiddle;
   return MouseButton::kLeft;
 }
 
@@ -186,35 +186,43 @@ void ListWindow::Draw(const DRAWITEMSTRUCT& item) {
 LRESULT CALLBACK ListWindow::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                           DWORD_PTR data) {
   auto* self = reinterpret_cast<ListWindow*>(data);
+  return self->window.app->Guarded(0, [&] { return self->HandleMessage(hwnd, message, wParam, lParam); });
+}
+
+LRESULT ListWindow::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    // The second press of a double click comes as a double-click message: a press all the same.
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN: {
+    case WM_MBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK: {
       // The list's own focus and selection handling first, then the program's press, for every button.
-      self->inPress_ = true;
+      inPress_ = true;
       LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
-      self->inPress_ = false;
-      TListBox& list = self->list_;
+      inPress_ = false;
+      TListBox& list = list_;
       ShiftState shift{(wParam & MK_SHIFT) != 0, (wParam & MK_CONTROL) != 0};
       int x = static_cast<short>(LOWORD(lParam));
       int y = static_cast<short>(HIWORD(lParam));
-      Win32Application& app = *self->window.app;
-      const Win32Form& form = self->window.Form();
+      Win32Application& app = *window.app;
+      const Win32Form& form = window.Form();
       app.Deliver([&] {
         if (list.OnMouseDown) list.OnMouseDown(ButtonOf(message), shift, form.Unscale(x), form.Unscale(y));
       });
       // A click on an item, the selected one included. Until the button is released the list reports its
       // selection as the mouse moves; only a row other than the clicked one counts then.
-      if (message == WM_LBUTTONDOWN && list.Count() > 0) {
-        self->tracking_ = GetCapture() == hwnd;
-        self->clickedRow_ = self->ItemIndex();
+      if ((message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) && list.Count() > 0) {
+        tracking_ = GetCapture() == hwnd;
+        clickedRow_ = ItemIndex();
         app.Deliver(list.OnClick);
       }
       return result;
     }
     case WM_GETOBJECT: {
       // The window holds no row texts: a screen reader gets them from the program's list.
-      IRawElementProviderSimple* root = self->Accessible();
+      IRawElementProviderSimple* root = Accessible();
       LRESULT result = 0;
       bool answered = AnswerGetObject(root, hwnd, wParam, lParam, result);
       root->Release();
@@ -224,24 +232,24 @@ LRESULT CALLBACK ListWindow::SubclassProc(HWND hwnd, UINT message, WPARAM wParam
     case WM_CAPTURECHANGED:
       // Lost without a release (another window took the mouse): the press is over. Inside the release the
       // list still reports the selection after letting the mouse go, so it is handled there.
-      if (!self->inRelease_) self->tracking_ = false;
+      if (!inRelease_) tracking_ = false;
       break;
     case WM_LBUTTONUP: {
-      self->inRelease_ = true;
+      inRelease_ = true;
       LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
-      self->inRelease_ = false;
-      if (self->tracking_) {
-        self->tracking_ = false;
-        if (!self->list_.MultiSelect() && self->ItemIndex() != self->clickedRow_) {
-          self->window.app->Deliver(self->list_.OnClick);
+      inRelease_ = false;
+      if (tracking_) {
+        tracking_ = false;
+        if (!list_.MultiSelect() && ItemIndex() != clickedRow_) {
+          window.app->Deliver(list_.OnClick);
         }
       }
       return result;
     }
     case WM_CONTEXTMENU: {
-      TListBox& list = self->list_;
+      TListBox& list = list_;
       if (list.PopupMenu == nullptr) break;
-      Win32Application& app = *self->window.app;
+      Win32Application& app = *window.app;
       if (app.Driven()) return 0;  // a script chooses the pop-up's items itself
       POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
       if (lParam == -1) {
@@ -250,7 +258,7 @@ LRESULT CALLBACK ListWindow::SubclassProc(HWND hwnd, UINT message, WPARAM wParam
         at = {r.left + 8, r.top + 8};
       }
       HMENU menu = app.BuildMenu(*list.PopupMenu, false);
-      HWND owner = self->window.Form().Handle();
+      HWND owner = window.Form().Handle();
       // The chosen item comes to the form as a menu command once the menu has closed.
       TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, owner, nullptr);
       DestroyMenu(menu);

@@ -48,6 +48,7 @@ class ListWindow final : public Peer<ListBoxPeer>, public AccessibleList {
   void Draw(const DRAWITEMSTRUCT& item);
   static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                        DWORD_PTR data);
+  LRESULT HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
   TListBox& list_;
   IRawElementProviderSimple* accessible_ = nullptr;

@@ -1,29 +1,21 @@
-// CP932 and UTF-16 through the system's code page 932, the same conversions the program's own table holds.
+// CP932 and UTF-16 through the program's own code page 932 table, the very conversions Windows makes (the
+// Windows tests hold the table against the system's), whatever the system's ANSI code page is.
 #include "kit/win32/win32_text.h"
 
-#include <windows.h>
-
-#include <algorithm>
+#include "base/encoding.h"
 
 namespace tovir::kit::win32 {
 
+static_assert(sizeof(wchar_t) == sizeof(char16_t), "the W APIs take UTF-16 units");
+
 std::wstring Wide(std::string_view cp932) {
-  if (cp932.empty()) return {};
-  int n = MultiByteToWideChar(932, 0, cp932.data(), static_cast<int>(cp932.size()), nullptr, 0);
-  std::wstring wide(static_cast<size_t>(std::max(n, 0)), L'\0');
-  if (n > 0) MultiByteToWideChar(932, 0, cp932.data(), static_cast<int>(cp932.size()), wide.data(), n);
-  return wide;
+  const std::u16string utf16 = Cp932ToUtf16(cp932);
+  return std::wstring(utf16.begin(), utf16.end());
 }
 
 std::string Narrow(std::wstring_view wide) {
-  if (wide.empty()) return {};
-  int n =
-      WideCharToMultiByte(932, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
-  std::string out(static_cast<size_t>(std::max(n, 0)), '\0');
-  if (n > 0) {
-    WideCharToMultiByte(932, 0, wide.data(), static_cast<int>(wide.size()), out.data(), n, nullptr, nullptr);
-  }
-  return out;
+  const std::u16string utf16(wide.begin(), wide.end());
+  return Utf16ToCp932Lossy(utf16);
 }
 
 }  // namespace tovir::kit::win32

@@ -18,7 +18,7 @@ class Win32InputTest : public ::testing::Test {
  protected:
   void SetUp() override {
     // As under a script: a right press opens no pop-up menu that would wait for a user.
-    app_.SetExceptionSink([](std::string_view what) { ADD_FAILURE() << std::string(what); });
+    app_.SetExceptionSink([](std::exception_ptr error) { ADD_FAILURE() << ExceptionText(error); });
     test::WriteIndexFile(folder_, "GRP1", "MCSATO", test::Numbered(5));
     test::WriteIndexFile(folder_, "GRP2", "MCSATO", test::Numbered(3));
     program_ =

@@ -1,5 +1,5 @@
 // The script language itself: its errors, its texts, its dump.
-#include "cli/script.h"
+#include "driver/script.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +24,9 @@ TEST(Script, LinesThatAreNotCommandsStopTheScript) {
       {"press\n", "line 1: 'press' needs a row"},
       {"press 1 up\n", "line 1: 'press' does not know 'up'"},
       {"copy 5\n", "line 1: 'copy' needs a number from 1 to 4"},
-      {"key ctrl+v\n", "line 1: 'key' knows ctrl+c"},
+      {"key ctrl+7\n", "line 1: 'key' knows ctrl+c"},
+      {"key shift+shift+c\n", "line 1: 'key' knows ctrl+c"},
+      {"focus Form3\n", "line 1: 'focus' needs a window: Form1, Form5, Form4, Form2"},
       {"heading maybe\n", "line 1"},
       {"dump now\n", "line 1: 'dump' takes no argument"},
       {"drop hex:4\n", "line 1: hex: needs pairs"},

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace tovir::cli {
+namespace tovir::driver {
 
 enum class Encoding { kUtf8, kCp932 };
 
@@ -19,4 +19,7 @@ void UseBinaryStreams();
 
 bool IsTerminal(std::FILE* stream);
 
-}  // namespace tovir::cli
+// A script's text from FILE, or from standard input for "" or "-"; false when the file cannot be read.
+bool ReadScript(const std::string& file, std::string& script);
+
+}  // namespace tovir::driver

@@ -1,5 +1,5 @@
 // The state and the layout of the program's windows as JSON lines.
-#include "cli/dump.h"
+#include "driver/dump.h"
 
 #include <algorithm>
 #include <optional>
@@ -9,7 +9,7 @@
 
 #include "base/encoding.h"
 
-namespace tovir::cli {
+namespace tovir::driver {
 
 namespace {
 
@@ -137,7 +137,10 @@ Json ControlLayoutJson(const Writer& w, const kit::StateView& view, const kit::T
     json["FontColor"] = l.fontColor.IsParent() ? std::string("clWindowText") : l.fontColor.Name();
   }
   if (control.TypeName() != "TImage") json["Color"] = (l.color.IsParent() ? f.color : l.color).Name();
-  if (control.TypeName() == "TLabel") json["Alignment"] = TextAlignName(l.alignment);
+  if (const auto* label = dynamic_cast<const kit::TLabel*>(&control)) {
+    json["Alignment"] = TextAlignName(l.alignment);
+    json["AutoSize"] = label->AutoSize();
+  }
   json["Enabled"] = control.Enabled();
   if (traits.readOnly) json["ReadOnly"] = l.readOnly;
   if (traits.windowed) {
@@ -232,12 +235,15 @@ std::string DumpState(Program& program, kit::StateView& view, bool hex) {
     auto html = view.ClipboardHtml();
     json["ClipboardHtml"] = !html ? Json() : hex ? w.Text(*html) : Json(*html);
   }
-  Json form2 = FormState(view, program.Form2());
-  form2["AnimationStep"] = program.Form2().AnimationStep;
-  form2["Shows"] = view.Shows(program.Form2());
-  json["Form2"] = form2;
-  json["Form4"] = FormState(view, program.Form4());
-  json["Form5"] = FormState(view, program.Form5());
+  for (kit::TForm* form : program.Windows()) {
+    if (form->IsMainWindow()) continue;
+    Json state = FormState(view, *form);
+    if (form == &program.Form2()) {
+      state["AnimationStep"] = program.Form2().AnimationStep;
+      state["Shows"] = view.Shows(*form);
+    }
+    json[form->Name()] = state;
+  }
   json["Focus"] = w.Text(view.FocusName());
   return Line(json);
 }
@@ -245,11 +251,8 @@ std::string DumpState(Program& program, kit::StateView& view, bool hex) {
 std::string DumpLayout(Program& program, kit::StateView& view, bool hex) {
   const Writer w(hex);
   Json json;
-  json["Form1"] = FormLayoutJson(w, view, program.Form1());
-  json["Form2"] = FormLayoutJson(w, view, program.Form2());
-  json["Form4"] = FormLayoutJson(w, view, program.Form4());
-  json["Form5"] = FormLayoutJson(w, view, program.Form5());
+  for (kit::TForm* form : program.Windows()) json[form->Name()] = FormLayoutJson(w, view, *form);
   return Line(json);
 }
 
-}  // namespace tovir::cli
+}  // namespace tovir::driver

@@ -7,7 +7,7 @@
 #include "app/program.h"
 #include "kit/application.h"
 
-namespace tovir::cli {
+namespace tovir::driver {
 
 // The whole state of the program as one line of JSON (no line end). Texts are CP932 decoded to UTF-8, or with
 // `hex` the lowercase hex digits of their bytes.
@@ -16,4 +16,4 @@ std::string DumpState(Program& program, kit::StateView& view, bool hex);
 // Every window with its frame and every control with its layout, as one line of JSON (no line end).
 std::string DumpLayout(Program& program, kit::StateView& view, bool hex);
 
-}  // namespace tovir::cli
+}  // namespace tovir::driver

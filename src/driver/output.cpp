@@ -1,7 +1,8 @@
 // How tovir-cli writes the program's CP932 texts.
-#include "cli/output.h"
+#include "driver/output.h"
 
 #include "base/encoding.h"
+#include "fs/file_system.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -10,7 +11,7 @@
 #include <unistd.h>
 #endif
 
-namespace tovir::cli {
+namespace tovir::driver {
 
 std::string Encode(std::string_view cp932, Encoding encoding) {
   return encoding == Encoding::kUtf8 ? Cp932ToUtf8(cp932) : std::string(cp932);
@@ -36,4 +37,18 @@ bool IsTerminal(std::FILE* stream) {
 #endif
 }
 
-}  // namespace tovir::cli
+bool ReadScript(const std::string& file, std::string& script) {
+  char buffer[65536];
+  size_t n;
+  script.clear();
+  if (file.empty() || file == "-") {
+    while ((n = std::fread(buffer, 1, sizeof buffer, stdin)) > 0) script.append(buffer, n);
+    return true;
+  }
+  auto f = fs::NativeFileSystem().OpenRead(file);
+  if (!f) return false;
+  while ((n = f->Read(buffer, sizeof buffer)) > 0) script.append(buffer, n);
+  return true;
+}
+
+}  // namespace tovir::driver

@@ -12,45 +12,30 @@
 #include "app/program.h"
 #include "fs/file_system.h"
 #include "kit/headless/headless_application.h"
+#include "kit/keys.h"
 
-namespace tovir::cli {
+namespace tovir::driver {
 
 using Sink = std::function<void(std::string_view)>;
 
+class ScriptRunner;
+struct CommandSpec;
+
+// One parsed script line.
 struct Command {
-  enum class Kind {
-    kStart,
-    kDrop,
-    kGroup,
-    kMode,
-    kPress,
-    kSearch,
-    kCopy,
-    kPopup,
-    kKey,
-    kHeadingOn,
-    kHeadingOff,
-    kUsage,
-    kVersion,
-    kCancel,
-    kTick,
-    kDuringRead,
-    kExit,
-    kFocus,
-    kClose,
-    kClick,
-    kDump,
-    kLayout,
-    kPause
-  };
-  Kind kind = Kind::kDump;
+  const CommandSpec* spec = nullptr;  // which command, from the command table
   int line = 0;
   bool hasText = false;
-  std::string text;  // CP932
+  std::string text;  // CP932: a TEXT argument, or a window's (and button's) name
   long long number = 0;
   kit::MouseButton button = kit::MouseButton::kLeft;
   kit::ShiftState shift;
+  kit::Key key;
   std::shared_ptr<Command> inner;  // the held-back command of during-read
+
+  // The command's word ("drop", "tick", ...).
+  std::string_view Word() const;
+  bool Is(std::string_view word) const { return Word() == word; }
 };
 
 // Parses one script line (without its line end); nullopt and `error` set when it is not a command.
@@ -69,13 +54,32 @@ class ScriptRunner {
   Program* program() { return program_.get(); }
   kit::Application& app() { return app_; }
 
+  // What each command does, as the command table names it.
+  void Drop(const Command& c);
+  void Group(const Command& c);
+  void Mode(const Command& c);
+  void Press(const Command& c);
+  void Search(const Command& c);
+  void Copy(const Command& c);
+  void Popup(const Command& c);
+  void PressKey(const Command& c);
+  void Menu(std::string_view item);
+  void Cancel(const Command& c);
+  void Tick(const Command& c);
+  void Pause(const Command& c);
+  void DuringRead(const Command& c);
+  void Focus(const Command& c);
+  void Close(const Command& c);
+  void Click(const Command& c);
+  void Dump(const Command& c);
+  void Layout(const Command& c);
+
  private:
   ScriptRunner(std::unique_ptr<kit::HeadlessApplication> headless, fs::FileSystem& fs, bool hex, Sink out,
                Sink err);
   void Start(const std::vector<std::string>& args);
   // Turns one command into the user's input, or writes what it asks for.
   void Execute(const Command& command);
-  kit::TForm* FindForm(std::string_view name);
   void OnProcessMessages();
   void DropArmed();
 
@@ -96,4 +100,4 @@ class ScriptRunner {
   std::vector<Held> held_;
 };
 
-}  // namespace tovir::cli
+}  // namespace tovir::driver
