@@ -306,6 +306,13 @@ void TForm1::EndReading() {
   StatusBar1.SetVisible(true);
   ProgressBar1.SetVisible(false);
   if (form2_ != nullptr) form2_->Close();
+  // The rows the pacing held back reach the list once at the end; what waited runs even if that fails.
+  try {
+    ListBox13.FlushRows();
+  } catch (...) {
+    RunDeferred();
+    throw;
+  }
   RunDeferred();
 }
 
@@ -410,7 +417,11 @@ void TForm1::BitBtn1Click() {
 
 CopyRequest TForm1::CopyRequestFor(CopyCommand command, const CopyRows& rows, std::vector<size_t>& selected) {
   if (command.selectedOnly) selected = ListBox13.SelectedRows();
-  return {rows,           CurrentGroup, RadioGroup1.ItemIndex() != 0, htuki.Checked(), command.tabSeparated,
+  return {rows,
+          CurrentGroup,
+          RadioGroup1.ItemIndex() != 0,
+          htuki.Checked(),
+          command.tabSeparated,
           command.selectedOnly ? &selected : nullptr};
 }
 

@@ -35,11 +35,12 @@ int Run(const std::vector<std::string>& args) {
     case driver::Options::Mode::kScript: {
       std::string script;
       if (!driver::ReadScript(options->scriptFile, script)) {
-        driver::WriteBytes(stderr,
-                           driver::UsageError(driver::Tool::kCommandLine, "cannot read " + options->scriptFile));
+        driver::WriteBytes(
+            stderr, driver::UsageError(driver::Tool::kCommandLine, "cannot read " + options->scriptFile));
         return driver::kExitUsage;
       }
-      driver::ScriptRunner runner(fs::NativeFileSystem(), options->hex, StreamSink(stdout), StreamSink(stderr));
+      driver::ScriptRunner runner(fs::NativeFileSystem(), options->hex, StreamSink(stdout),
+                                  StreamSink(stderr));
       return runner.Run(script);
     }
     case driver::Options::Mode::kExport:

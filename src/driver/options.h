@@ -36,7 +36,8 @@ struct Options {
     kVersion,  // --version: the version window's name, number and date
   };
   Mode mode = Mode::kWindows;
-  std::vector<std::string> arguments;  // tovir.exe's: the folder first; the shell may add more, which it ignores
+  std::vector<std::string>
+      arguments;  // tovir.exe's: the folder first; the shell may add more, which it ignores
   ExportOptions exports;
   bool hex = false;        // script mode: texts in dumps as hex bytes
   std::string scriptFile;  // script mode: "" or "-" for standard input

@@ -226,7 +226,8 @@ std::optional<Command> ParseCommand(std::string_view line, int lineNumber, std::
       break;
     }
     case Argument::kOnOff:
-      if (args.size() != 1 || (args[0] != "on" && args[0] != "off")) return fail({"'", word, "' needs on or off"});
+      if (args.size() != 1 || (args[0] != "on" && args[0] != "off"))
+        return fail({"'", word, "' needs on or off"});
       c.number = args[0] == "on" ? 1 : 0;
       break;
     case Argument::kWindow:

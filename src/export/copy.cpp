@@ -76,7 +76,8 @@ class LineMaker {
   void Row(size_t i, Line& line) {
     line_.clear();
     if (r_.tabSeparated) {
-      AppendTabLine(line_, r_.group, r_.rows.User(i), r_.rows.Name(i), r_.rows.UpdateDate(i), r_.rows.Note(i));
+      AppendTabLine(line_, r_.group, r_.rows.User(i), r_.rows.Name(i), r_.rows.UpdateDate(i),
+                    r_.rows.Note(i));
     } else {
       line_.append(prefix_).append(r_.rows.Row(i, row_)).append(kCrLf);
     }

@@ -40,9 +40,9 @@ struct CopyCommand {
   bool selectedOnly = false;
   bool tabSeparated = false;
 };
-inline constexpr CopyCommand kCopyAll{false, false};            // Copy1, p1
-inline constexpr CopyCommand kCopySelected{true, false};        // Copy2, p2
-inline constexpr CopyCommand kCopyAllTabbed{false, true};       // Copy3, p3
+inline constexpr CopyCommand kCopyAll{false, false};           // Copy1, p1
+inline constexpr CopyCommand kCopySelected{true, false};       // Copy2, p2
+inline constexpr CopyCommand kCopyAllTabbed{false, true};      // Copy3, p3
 inline constexpr CopyCommand kCopySelectedTabbed{true, true};  // Copy4, p4
 
 // What the copy commands read of each row of the drawing list.

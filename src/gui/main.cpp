@@ -21,7 +21,8 @@ constexpr driver::Tool kTool = driver::Tool::kWindows;
 int ScriptMode(kit::win32::RealWindows& windows, const driver::Options& options) {
   std::string script;
   if (!driver::ReadScript(options.scriptFile, script)) {
-    kit::win32::ShowOutput(driver::UsageError(kTool, "cannot read " + options.scriptFile), true, msg::kAppTitle);
+    kit::win32::ShowOutput(driver::UsageError(kTool, "cannot read " + options.scriptFile), true,
+                           msg::kAppTitle);
     return driver::kExitUsage;
   }
   auto sink = [](std::FILE* stream) {
@@ -30,8 +31,8 @@ int ScriptMode(kit::win32::RealWindows& windows, const driver::Options& options)
       std::fflush(stream);
     };
   };
-  driver::ScriptRunner runner(windows.App(), windows.Input(), fs::NativeFileSystem(), options.hex, sink(stdout),
-                              sink(stderr));
+  driver::ScriptRunner runner(windows.App(), windows.Input(), fs::NativeFileSystem(), options.hex,
+                              sink(stdout), sink(stderr));
   return runner.Run(script);
 }
 

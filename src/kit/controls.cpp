@@ -79,6 +79,7 @@ bool TControl::TakesInput() const {
 void TControl::SetVisible(bool visible) {
   visible_ = visible;
   if (ControlPeer* peer = BasePeer()) peer->SetVisible(visible);
+  if (visible) OnShown();
 }
 
 void TControl::SetEnabled(bool enabled) {
@@ -125,6 +126,11 @@ TProgressBar::TProgressBar(TForm& owner, std::string_view name) : TControl(owner
 
 void TProgressBar::SetPosition(int position) {
   position_ = std::clamp(position, 0, 100);
+  if (position_ != shown_ && pacer_.Due()) Flush();
+}
+
+void TProgressBar::Flush() {
+  shown_ = position_;
   peer_->SetPosition(position_);
 }
 
@@ -149,22 +155,33 @@ TListBox::TListBox(TForm& owner, std::string_view name, StringList::Order order,
 
 size_t TListBox::Add(std::string_view text) {
   size_t index = items_.Add(text);
+  rowsPending_ = false;
   peer_->CountChanged(items_.Count());
   return index;
 }
 
 void TListBox::Clear() {
   items_.Clear();
+  rowsPending_ = false;
   peer_->CountChanged(0);
 }
 
 void TListBox::ItemsChanged() {
   // A list that was refilled is a new list to the backend: selection and focus start afresh.
+  rowsPending_ = false;
+  pacer_.Restart();
   peer_->CountChanged(0);
   if (Count() > 0) peer_->CountChanged(Count());
 }
 
 void TListBox::RowsAdded() {
+  rowsPending_ = true;
+  if (pacer_.Due()) FlushRows();
+}
+
+void TListBox::FlushRows() const {
+  if (!rowsPending_) return;
+  rowsPending_ = false;
   peer_->CountChanged(Count());
 }
 

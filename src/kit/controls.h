@@ -3,6 +3,7 @@
 // change. Input reaches the program only through the controls' events.
 #pragma once
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
@@ -22,6 +23,24 @@ enum class MouseButton { kLeft, kRight, kMiddle };
 struct ShiftState {
   bool shift = false;
   bool ctrl = false;
+};
+
+// Paces what the user only looks at (a list's row count, a progress bar) while rows come in: at most about 30
+// updates a second, so that a window's cost does not grow with every row drawn and drawn again. The first
+// update is due at once.
+class Pacer {
+ public:
+  static constexpr std::chrono::milliseconds kInterval{33};
+  bool Due() {
+    const auto now = std::chrono::steady_clock::now();
+    if (now - last_ < kInterval) return false;
+    last_ = now;
+    return true;
+  }
+  void Restart() { last_ = {}; }
+
+ private:
+  std::chrono::steady_clock::time_point last_{};
 };
 
 // Anything a form owns by name: controls, menus and their items, timers.
@@ -66,6 +85,8 @@ class TControl : public TComponent {
  protected:
   // The peer this control's changes go to; set by each concrete control's constructor.
   virtual ControlPeer* BasePeer() const = 0;
+  // The control has just been shown: what it holds back for pacing is due now.
+  virtual void OnShown() {}
   void MoveTo(int left, int top);
 
  private:
@@ -133,16 +154,22 @@ class TStatusBar final : public TControl {
   std::unique_ptr<TextPeer> peer_;
 };
 
+// A progress bar. Its position is the program's at once; the bar shows it at the pace of a Pacer, and
+// whole once Flush is called or the bar is shown.
 class TProgressBar final : public TControl {
  public:
   TProgressBar(TForm& owner, std::string_view name);
   std::string_view TypeName() const override { return "TProgressBar"; }
   int Position() const { return position_; }
   void SetPosition(int position);
+  void Flush();
 
  private:
   ControlPeer* BasePeer() const override { return peer_.get(); }
+  void OnShown() override { Flush(); }
   int position_ = 0;
+  int shown_ = 0;
+  Pacer pacer_;
   std::unique_ptr<ProgressBarPeer> peer_;
 };
 
@@ -223,19 +250,25 @@ class TListBox final : public TControl {
   // A list whose rows are the program's own data, read through `rows` (which outlives the list) instead of
   // being stored: a group of a million drawings costs the list nothing. The source changes only with the
   // program's data; ItemsChanged tells the backend of a new set of rows, RowsAdded of rows added at the end.
+  // Rows added one by one reach the backend at the pace of a Pacer, and all of them before anything asks the
+  // backend about the list (its selection, its focus row) and when FlushRows is called.
   void SetRows(const RowSource* rows) { rows_ = rows; }
   void RowsAdded();
+  void FlushRows() const;
 
-  int ItemIndex() const { return peer_->ItemIndex(); }
-  void SetItemIndex(int row) { peer_->SetItemIndex(row); }
-  bool Selected(size_t row) const { return peer_->Selected(row); }
+  int ItemIndex() const { return Peer().ItemIndex(); }
+  void SetItemIndex(int row) { Peer().SetItemIndex(row); }
+  bool Selected(size_t row) const { return Peer().Selected(row); }
   // Every selected row, ascending, taken from the list in one piece: what walks the selection uses this,
   // never Selected row by row (a message each to a real list).
-  std::vector<size_t> SelectedRows() const { return peer_->SelectedRows(); }
-  void SetSelected(size_t row, bool selected) { peer_->SetSelected(row, selected); }
-  void ClearSelection() { peer_->ClearSelection(); }
-  void Repaint() { peer_->Repaint(); }
-  ListBoxPeer& Peer() { return *peer_; }
+  std::vector<size_t> SelectedRows() const { return Peer().SelectedRows(); }
+  void SetSelected(size_t row, bool selected) { Peer().SetSelected(row, selected); }
+  void ClearSelection() { Peer().ClearSelection(); }
+  void Repaint() { Peer().Repaint(); }
+  ListBoxPeer& Peer() const {
+    FlushRows();
+    return *peer_;
+  }
 
   // The menu a right click in the list opens.
   TMenu* PopupMenu = nullptr;
@@ -248,6 +281,8 @@ class TListBox final : public TControl {
   const RowSource* rows_ = nullptr;
   mutable std::string scratch_;
   Selection selection_;
+  mutable bool rowsPending_ = false;
+  Pacer pacer_;
   std::unique_ptr<ListBoxPeer> peer_;
 };
 
@@ -395,10 +430,11 @@ Rect AutoSizedBounds(const Rect& design, TextAlign alignment, int width, int hei
 // character height, a double-byte one the whole): what a backend without real fonts measures with.
 int NominalTextWidth(const Font& font, std::string_view cp932);
 
-// Routes a key typed into `window` as the system routes it: a shortcut of that window's menu or, while the main
-// window takes input, of the main window's runs its item before the focused control sees the key; Esc presses
-// the window's cancel button, and in a window without one does nothing (a multi-line text would otherwise
-// close its dialog). Returns whether the key was taken; a key not taken is the focused control's own.
+// Routes a key typed into `window` as the system routes it: a shortcut of that window's menu or, while the
+// main window takes input, of the main window's runs its item before the focused control sees the key; Esc
+// presses the window's cancel button, and in a window without one does nothing (a multi-line text would
+// otherwise close its dialog). Returns whether the key was taken; a key not taken is the focused control's
+// own.
 bool RouteKey(Application& app, TForm& window, TForm* mainWindow, const Key& key);
 
 // The frame a backend adds around one form's client area: in the design's pixels at 96 DPI as Windows'
@@ -412,8 +448,8 @@ struct FrameMetrics {
 };
 // Design pixels (96 DPI) at `dpi`, rounded to the nearest pixel as the system's MulDiv rounds.
 int ScaleToDpi(int designPixels, int dpi);
-// A form's outer bounds from its layout at `dpi`, with `metrics` at that DPI, centred on a screen of that size
-// when the design centres it.
+// A form's outer bounds from its layout at `dpi`, with `metrics` at that DPI, centred on a screen of that
+// size when the design centres it.
 Rect OuterBounds(const FormLayout& layout, const FrameMetrics& metrics, int screenWidth, int screenHeight,
                  int dpi = 96);
 

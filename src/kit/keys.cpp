@@ -11,8 +11,10 @@ struct NamedKey {
   std::string_view name;
   Key::Code code;
 };
-constexpr NamedKey kNamed[] = {
-    {"Esc", Key::Code::kEscape}, {"Enter", Key::Code::kEnter}, {"Tab", Key::Code::kTab}, {"F1", Key::Code::kF1}};
+constexpr NamedKey kNamed[] = {{"Esc", Key::Code::kEscape},
+                               {"Enter", Key::Code::kEnter},
+                               {"Tab", Key::Code::kTab},
+                               {"F1", Key::Code::kF1}};
 
 }  // namespace
 

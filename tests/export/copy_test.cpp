@@ -107,8 +107,7 @@ TEST(Copy, StreamedPiecesAndExactSizeGiveTheSameText) {
     for (bool full : {false, true}) {
       for (bool heading : {false, true}) {
         for (bool selectedOnly : {false, true}) {
-          CopySource source =
-              l.Source("GRP", full, heading, selectedOnly ? &odd : nullptr);
+          CopySource source = l.Source("GRP", full, heading, selectedOnly ? &odd : nullptr);
           std::string expected = tab ? TabSeparatedCopy(source) : FixedWidthCopy(source);
           struct ListRows final : CopyRows {
             const Lists& l;

@@ -1,5 +1,5 @@
-// Command-line arguments on Windows: taken as UTF-16 from the system and converted with the program's code page
-// 932 table, as a Japanese system's ANSI command line would hold them.
+// Command-line arguments on Windows: taken as UTF-16 from the system and converted with the program's code
+// page 932 table, as a Japanese system's ANSI command line would hold them.
 #include <windows.h>
 // After windows.h, which it needs.
 #include <shellapi.h>

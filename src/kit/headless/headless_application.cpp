@@ -65,8 +65,8 @@ class HeadlessTimer final : public TimerPeer {
 };
 
 HeadlessForm::HeadlessForm(const FormLayout& layout)
-    : bounds_(OuterBounds(layout, FrameMetrics::Classic(layout.borderStyle), HeadlessApplication::kScreenWidth,
-                          HeadlessApplication::kScreenHeight)) {}
+    : bounds_(OuterBounds(layout, FrameMetrics::Classic(layout.borderStyle),
+                          HeadlessApplication::kScreenWidth, HeadlessApplication::kScreenHeight)) {}
 
 void HeadlessForm::SetPosition(int left, int top) {
   bounds_.left = left;
@@ -212,8 +212,9 @@ std::optional<ShownControl> HeadlessApplication::Shown(const TControl& control) 
   if (label == nullptr || !label->AutoSize()) return std::nullopt;
   const Font& font = label->DesignFont();
   ShownControl shown;
-  shown.bounds = AutoSizedBounds(label->Bounds(), label->Layout().alignment,
-                                 NominalTextWidth(font, label->Caption()), font.height < 0 ? -font.height : font.height);
+  shown.bounds =
+      AutoSizedBounds(label->Bounds(), label->Layout().alignment, NominalTextWidth(font, label->Caption()),
+                      font.height < 0 ? -font.height : font.height);
   shown.visible = label->Visible();
   shown.fontName = std::string(font.name);
   shown.fontHeight = font.height;

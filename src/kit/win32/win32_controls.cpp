@@ -119,7 +119,9 @@ class LabelWindow final : public Peer<TextPeer> {
   UINT Format() const {
     const TextAlign a = label_.Layout().alignment;
     return DT_SINGLELINE | DT_NOPREFIX | DT_EXPANDTABS |
-           (a == TextAlign::kCenter ? DT_CENTER : a == TextAlign::kRight ? DT_RIGHT : DT_LEFT);
+           (a == TextAlign::kCenter  ? DT_CENTER
+            : a == TextAlign::kRight ? DT_RIGHT
+                                     : DT_LEFT);
   }
   std::wstring Text() const {
     std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window.hwnd)) + 1, L'\0');
@@ -179,7 +181,6 @@ class LabelWindow final : public Peer<TextPeer> {
 
   TLabel& label_;
 };
-
 
 // A push button; a cancel button also shows the standard cancel picture.
 class ButtonWindow final : public Peer<TextPeer> {

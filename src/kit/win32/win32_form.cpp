@@ -21,7 +21,8 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
   }
   auto* form = reinterpret_cast<Win32Form*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (form != nullptr && form->Handle() != nullptr) return form->HandleMessageGuarded(message, wParam, lParam);
+  if (form != nullptr && form->Handle() != nullptr)
+    return form->HandleMessageGuarded(message, wParam, lParam);
   return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
@@ -68,9 +69,9 @@ Win32Form::Win32Form(Win32Application& app, TForm& form) : app_(app), form_(form
 
   Rect at = OuterBoundsAt(dpi_);
   app_.RegisterForm(*this);
-  HWND created =
-      CreateWindowExW(exStyle_, dialog ? kDialogClass : kFormClass, Wide(layout.caption).c_str(), style_,
-                      at.left, at.top, at.width, at.height, app.Owner(), nullptr, GetModuleHandleW(nullptr), this);
+  HWND created = CreateWindowExW(exStyle_, dialog ? kDialogClass : kFormClass, Wide(layout.caption).c_str(),
+                                 style_, at.left, at.top, at.width, at.height, app.Owner(), nullptr,
+                                 GetModuleHandleW(nullptr), this);
   if (created == nullptr) {
     app_.ForgetForm(*this);
     throw WindowError("the window " + std::string(layout.name) + " could not be created");

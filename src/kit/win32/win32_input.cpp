@@ -101,8 +101,12 @@ void Win32Application::PressKey(const Key& key) {
   state[VK_SHIFT] = key.shift ? 0x80 : 0;
   state[VK_MENU] = key.alt ? 0x80 : 0;
   SetKeyboardState(state);
-  MSG msg{focus, static_cast<UINT>(key.alt ? WM_SYSKEYDOWN : WM_KEYDOWN), vk, 1,
-          static_cast<DWORD>(GetMessageTime()), {}};
+  MSG msg{focus,
+          static_cast<UINT>(key.alt ? WM_SYSKEYDOWN : WM_KEYDOWN),
+          vk,
+          1,
+          static_cast<DWORD>(GetMessageTime()),
+          {}};
   Dispatch(msg);
   GetKeyboardState(state);
   state[VK_CONTROL] = saved[0];

@@ -1,5 +1,5 @@
-// The labels as the user sees them: every caption whole and on one line, at every DPI and after every change of
-// caption; a fixed-size label keeps its box, any other takes its caption's extent in its real font.
+// The labels as the user sees them: every caption whole and on one line, at every DPI and after every change
+// of caption; a fixed-size label keeps its box, any other takes its caption's extent in its real font.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -95,7 +95,9 @@ void CheckLabel(Win32Application& app, const Win32Form& form, const TLabel& labe
   // broken into words would end far short of it, its rest hidden on a line below the box.
   if (text.find_first_not_of(L' ') == std::wstring::npos) return;
   const int shown = std::min<int>(extent.cx, width);
-  const int end = alignment == TextAlign::kLeft ? shown : alignment == TextAlign::kRight ? width : (width + shown) / 2;
+  const int end = alignment == TextAlign::kLeft    ? shown
+                  : alignment == TextAlign::kRight ? width
+                                                   : (width + shown) / 2;
   const int ink = RightmostInk(*w, width, height);
   EXPECT_GE(ink, end - 2 * metrics.tmAveCharWidth) << "ink ends at " << ink << " of " << width;
   EXPECT_LT(ink, end + 1);
