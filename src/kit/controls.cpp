@@ -38,6 +38,10 @@ TComponent::TComponent(TForm& owner, std::string_view name) : owner_(owner), nam
   owner_.components_.push_back(this);
 }
 
+TComponent::~TComponent() {
+  std::erase(owner_.components_, this);
+}
+
 Application& TComponent::App() const {
   return owner_.App();
 }
@@ -59,6 +63,10 @@ TControl::TControl(TForm& owner, std::string_view name)
       visible_(layout_.visible),
       enabled_(layout_.enabled) {
   owner.controls_.push_back(this);
+}
+
+TControl::~TControl() {
+  std::erase(Owner().controls_, this);
 }
 
 Rect TControl::Bounds() const {

@@ -47,7 +47,8 @@ class Pacer {
 class TComponent {
  public:
   TComponent(TForm& owner, std::string_view name);
-  virtual ~TComponent() = default;
+  // Leaves its form's lists: a timer or a menu destroyed before its form is never reached through them.
+  virtual ~TComponent();
   TComponent(const TComponent&) = delete;
   TComponent& operator=(const TComponent&) = delete;
 
@@ -64,6 +65,7 @@ class TComponent {
 class TControl : public TComponent {
  public:
   TControl(TForm& owner, std::string_view name);
+  ~TControl() override;
 
   // The class name the design gives the control ("TListBox", "TBitBtn").
   virtual std::string_view TypeName() const = 0;

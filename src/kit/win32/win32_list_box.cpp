@@ -191,7 +191,9 @@ LRESULT CALLBACK ListWindow::SubclassProc(HWND hwnd, UINT message, WPARAM wParam
 
 LRESULT ListWindow::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    // The second press of a double click comes as a double-click message: a press all the same.
+    // The second press of a double click comes as a double-click message: a press all the same. (Windows's
+    // list moves its selection for it as for any press; Wine's only notifies, which is the same for a real
+    // double click, whose second press lands where the first did.)
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:

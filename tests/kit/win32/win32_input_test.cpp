@@ -7,6 +7,7 @@
 #include "app/program.h"
 #include "kit/win32/win32_application.h"
 #include "kit/win32/win32_form.h"
+#include "kit/win32/win32_list_box.h"
 #include "support/scenario.h"
 
 namespace tovir::kit::win32 {
@@ -26,14 +27,17 @@ class Win32InputTest : public ::testing::Test {
   }
   void TearDown() override { program_.reset(); }
   TForm1& Form1() { return program_->Form1(); }
-  void Key(HWND target, WPARAM vk, bool ctrl) {
+  // A key pressed with the modifier keys held, as the keyboard gives it to the message loop.
+  void Key(HWND target, WPARAM vk, bool ctrl, bool shift = false, bool alt = false) {
     BYTE state[256];
     GetKeyboardState(state);
     state[VK_CONTROL] = ctrl ? 0x80 : 0;
+    state[VK_SHIFT] = shift ? 0x80 : 0;
+    state[VK_MENU] = alt ? 0x80 : 0;
     SetKeyboardState(state);
-    MSG msg{target, WM_KEYDOWN, vk, 1, 0, {}};
+    MSG msg{target, static_cast<UINT>(alt ? WM_SYSKEYDOWN : WM_KEYDOWN), vk, 1, 0, {}};
     app_.Dispatch(msg);
-    state[VK_CONTROL] = 0;
+    state[VK_CONTROL] = state[VK_SHIFT] = state[VK_MENU] = 0;
     SetKeyboardState(state);
     app_.ProcessMessages();
   }
@@ -51,17 +55,27 @@ TEST_F(Win32InputTest, CtrlCCopiesTheListFromEveryWindowAndEscCancelsOnlyTheProg
   };
   Form1().K1Click();  // the usage window, shown
   for (Case c : {Case{"Form1", &Form1()}, Case{"Form4", &program_->Form4()}}) {
-    app_.SetClipboardText("before");
     // Typed into the search box or the usage text, Ctrl+C is the main menu's shortcut, not the control's
-    // copy.
+    // copy; with Shift or Alt held as well it is not Ctrl+C.
     if (c.form == &Form1()) app_.TypeText(Form1().Edit10, "x");
     HWND focus = GetFocus() != nullptr ? GetFocus() : Window(*c.form);
-    Key(focus, 'C', true);
-    ASSERT_TRUE(app_.ClipboardText().has_value()) << c.window;
-    EXPECT_EQ(app_.ClipboardText()->substr(0, 5), "Group") << c.window;
+    struct Chord {
+      bool shift, alt, copies;
+    };
+    for (Chord chord : {Chord{true, false, false}, Chord{false, true, false}, Chord{false, false, true}}) {
+      app_.SetClipboardText("before");
+      Key(focus, 'C', true, chord.shift, chord.alt);
+      EXPECT_EQ(app_.ClipboardText()->substr(0, 5), chord.copies ? "Group" : "befor")
+          << c.window << (chord.shift ? " with Shift" : "") << (chord.alt ? " with Alt" : "");
+    }
   }
-  // Esc in the usage window closes nothing; in the progress window it is Cancel.
+  // Esc in the usage window closes nothing, with the focus in its text too (a multi-line text in a dialog
+  // would close it); in the progress window it is Cancel.
   Key(Window(program_->Form4()), VK_ESCAPE, false);
+  EXPECT_TRUE(program_->Form4().Visible());
+  app_.FocusWindow(program_->Form4());
+  ASSERT_EQ(app_.FocusName(), "Memo1");
+  Key(GetFocus(), VK_ESCAPE, false);
   EXPECT_TRUE(program_->Form4().Visible());
   program_->Form2().Show();
   Key(Window(program_->Form2()), VK_ESCAPE, false);
@@ -98,6 +112,43 @@ TEST_F(Win32InputTest, KeysSelectAGroupAndPressesRunAfterTheListsOwnSelection) {
   EXPECT_EQ(Form1().GetSearchRow(), 1);
   app_.PressRow(Form1().ListBox13, 0, MouseButton::kLeft, {.shift = true});
   EXPECT_EQ(app_.SelectedRows(Form1().ListBox13), (std::vector<size_t>{0, 1}));
+}
+
+TEST_F(Win32InputTest, TheSecondPressOfADoubleClickIsAPressToo) {
+  auto& list = static_cast<ListWindow&>(Form1().ListBox13.Peer());
+  app_.PressRow(Form1().ListBox13, 3);
+  ASSERT_EQ(Form1().StatusBar1.SimpleText(), "02/04/21 13:05 N4");
+  // Something else writes the status line between the two presses; the second press shows the row again.
+  Form1().StatusBar1.SetSimpleText("");
+  const POINT at = list.PointOfRow(3);
+  SendMessageW(list.window.hwnd, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+  SendMessageW(list.window.hwnd, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+  app_.ProcessMessages();
+  EXPECT_EQ(Form1().GetSearchRow(), 3);
+  EXPECT_EQ(Form1().StatusBar1.SimpleText(), "02/04/21 13:05 N4");
+}
+
+TEST_F(Win32InputTest, TheMinimiseBoxTakesTheProgramToTheTaskbarAndTheRestoreBringsItsWindowsBack) {
+  program_->Form4().Show();  // open; the version window is not
+  SendMessageW(Window(Form1()), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  // The taskbar button is the application window's: minimised, and the program's windows gone with it.
+  EXPECT_TRUE(IsIconic(app_.Owner()));
+  EXPECT_TRUE(IsWindowVisible(app_.Owner()));
+  EXPECT_EQ(GetWindowLongW(app_.Owner(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
+  EXPECT_FALSE(IsWindowVisible(Window(Form1())));
+  EXPECT_FALSE(IsWindowVisible(Window(program_->Form4())));
+  EXPECT_TRUE(program_->Form4().Visible());  // as the program sees it: still open
+  SendMessageW(app_.Owner(), WM_SYSCOMMAND, SC_RESTORE, 0);
+  EXPECT_FALSE(IsIconic(app_.Owner()));
+  EXPECT_TRUE(IsWindowVisible(Window(Form1())));
+  EXPECT_TRUE(IsWindowVisible(Window(program_->Form4())));
+  EXPECT_FALSE(IsWindowVisible(Window(program_->Form5())));
+  // A window closed while the program was minimised stays closed at the restore.
+  SendMessageW(Window(Form1()), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  program_->Form4().Close();
+  SendMessageW(app_.Owner(), WM_SYSCOMMAND, SC_RESTORE, 0);
+  EXPECT_FALSE(IsWindowVisible(Window(program_->Form4())));
+  EXPECT_TRUE(IsWindowVisible(Window(Form1())));
 }
 
 TEST_F(Win32InputTest, ADropTakesTheFirstItemCutAt254Bytes) {
