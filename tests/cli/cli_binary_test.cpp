@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 
+#include "driver/options.h"
 #include "mkdata.h"
 #include "support/scenario.h"
 
@@ -115,6 +116,10 @@ TEST(CliProgram, ExitStatusesAndMessages) {
       {"--group NOPE " + Quote(folder.path()), 2, "", "tovir-cli: unknown group: NOPE\n"},
       {"--bogus " + Quote(folder.path()), 2, "", "tovir-cli: unknown option --bogus"},
       {"", 2, "", "tovir-cli: FOLDER is missing"},
+      {"--help", 0, driver::Usage(driver::Tool::kCommandLine), ""},
+      {"--version", 0, "TOVIR Version 1.30 2002.04.21\n", ""},
+      {"--readers 65 " + Quote(folder.path()), 2, "",
+       "tovir-cli: --readers needs a number from 1 to 64\nusage:"},
       {"--no-heading --group GRP1 " + Quote(folder.path()), 0,
        "GRP1    SATO   P1,01" + std::string(16, ' ') + "\r\nGRP1    SATO   P2,01" + std::string(16, ' ') +
            "\r\n",
