@@ -279,7 +279,7 @@ void TForm1::FullDisplay() {
       ProgressBar1.SetPosition(position);
       progressTrace_.push_back(position);
       readingPass_ = static_cast<int>(i);
-      app_.ProcessMessages();
+      app_.ProcessMessagesWhileBusy();
       if (ReadCancelled != 0) {
         app_.Beep();
         break;

@@ -165,6 +165,9 @@ class Application {
   virtual void SetTitle(std::string_view title) = 0;
   // Runs every window message (input, timers, repaints) waiting at this moment, then returns.
   virtual void ProcessMessages() = 0;
+  // The same, called once for each item of a long piece of work: a backend whose look at its queue is costly
+  // may look less often, as long as a person's input is still heard at once (within about a millisecond).
+  virtual void ProcessMessagesWhileBusy() { ProcessMessages(); }
   // The system's default beep (MessageBeep with type 0).
   virtual void Beep() = 0;
   // Replaces the clipboard's content with the CP932 text. False when the clipboard could not be had (another

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -50,6 +51,7 @@ class Win32Application final : public Application, public StateView, public Scri
   // Application.
   void SetTitle(std::string_view title) override;
   void ProcessMessages() override;
+  void ProcessMessagesWhileBusy() override;
   void Beep() override;
   bool SetClipboardText(std::string_view cp932) override;
   bool SetClipboardTable(std::string_view cp932) override;
@@ -159,7 +161,12 @@ class Win32Application final : public Application, public StateView, public Scri
   // Runs every message waiting now, without the script's hook.
   void Pump();
   bool HandleKey(const MSG& msg);
-  bool PutOnClipboard(std::string_view cp932, const std::string* html);
+  bool PutOnClipboard(std::string_view cp932, bool table);
+  // The clipboard's formats made when asked for: one of them, or all of them as the program ends.
+  void RenderClipboard(UINT format);
+  void RenderAllClipboard();
+  // Another program's text replaced the program's own: nothing is held back any longer.
+  void ForgetClipboard();
 
   LRESULT HandleAppMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -170,7 +177,11 @@ class Win32Application final : public Application, public StateView, public Scri
   int beeps_ = 0;
   bool placedClipboard_ = false;
   UINT htmlFormat_ = 0;
+  std::string clipboardText_;    // the text placed last, while the program owns the clipboard
+  bool clipboardTable_ = false;  // it also goes as a table
   HeldInput held_;
+  static constexpr std::chrono::milliseconds kPumpInterval{1};
+  std::chrono::steady_clock::time_point lastPump_{};
   std::function<void(std::exception_ptr)> sink_;
   bool reporting_ = false;  // a report's message box is up
   std::vector<Win32Form*> forms_;

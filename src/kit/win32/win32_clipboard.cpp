@@ -76,36 +76,61 @@ std::optional<std::string> ReadFormat(HWND owner, UINT format, bool textEndsAtZe
 
 }  // namespace
 
-bool Win32Application::PutOnClipboard(std::string_view cp932, const std::string* html) {
+bool Win32Application::PutOnClipboard(std::string_view cp932, bool table) {
   OpenClipboardScope clipboard(appWindow_);
   if (!clipboard.IsOpen()) return false;
+  // Emptying it tells the clipboard's last owner, this program too, that what it held back is not wanted.
   EmptyClipboard();
   std::string text(cp932);
   GlobalBlock ansi(text.c_str(), text.size() + 1);
   ansi.Put(CF_TEXT);
-  std::wstring wide = Wide(cp932);
-  GlobalBlock unicode(wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
-  unicode.Put(CF_UNICODETEXT);
   LCID japanese = MAKELCID(MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT), SORT_DEFAULT);
   GlobalBlock locale(&japanese, sizeof japanese);
   locale.Put(CF_LOCALE);
-  if (html != nullptr && htmlFormat_ != 0) {
-    GlobalBlock table(html->c_str(), html->size() + 1);
-    table.Put(htmlFormat_);
-  }
+  // The UTF-16 text and the spreadsheet's table are made when a program asks for them (the system sends
+  // WM_RENDERFORMAT): for a million rows the table alone is hundreds of megabytes, which a copy must not
+  // wait for when nobody pastes it as a table.
+  clipboardText_ = std::move(text);
+  clipboardTable_ = table;
+  SetClipboardData(CF_UNICODETEXT, nullptr);
+  if (table && htmlFormat_ != 0) SetClipboardData(htmlFormat_, nullptr);
   placedClipboard_ = true;
   return true;
 }
 
+void Win32Application::RenderClipboard(UINT format) {
+  if (format == CF_UNICODETEXT) {
+    const std::wstring wide = Wide(clipboardText_);
+    GlobalBlock unicode(wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
+    unicode.Put(CF_UNICODETEXT);
+  } else if (format == htmlFormat_ && htmlFormat_ != 0 && clipboardTable_) {
+    const std::string html = kit::ClipboardHtml(clipboardText_);
+    GlobalBlock table(html.c_str(), html.size() + 1);
+    table.Put(htmlFormat_);
+  }
+}
+
+void Win32Application::RenderAllClipboard() {
+  // The program ends while it owns the clipboard: what it held back is made now, or it would be lost.
+  OpenClipboardScope clipboard(appWindow_);
+  if (!clipboard.IsOpen() || GetClipboardOwner() != appWindow_) return;
+  RenderClipboard(CF_UNICODETEXT);
+  if (clipboardTable_) RenderClipboard(htmlFormat_);
+}
+
+void Win32Application::ForgetClipboard() {
+  std::string().swap(clipboardText_);
+  clipboardTable_ = false;
+}
+
 bool Win32Application::SetClipboardText(std::string_view cp932) {
   if (cp932.empty()) return true;
-  return PutOnClipboard(cp932, nullptr);
+  return PutOnClipboard(cp932, false);
 }
 
 bool Win32Application::SetClipboardTable(std::string_view cp932) {
   if (cp932.empty()) return true;
-  const std::string html = kit::ClipboardHtml(cp932);
-  return PutOnClipboard(cp932, &html);
+  return PutOnClipboard(cp932, true);
 }
 
 std::optional<std::string> Win32Application::ClipboardText() const {

@@ -76,7 +76,19 @@ void ListWindow::CountChanged(size_t count) {
     SendMessageW(window.hwnd, LB_RESETCONTENT, 0, 0);
     return;
   }
+  const size_t before = Count();
   SendMessageW(window.hwnd, LB_SETCOUNT, count, 0);
+  if (before == 0 || count < before) return;
+  // Rows added at the end: the list redraws itself whole, yet every row that stood before stands as it was.
+  // Only what lies below the last of them is drawn again; once the rows fill the list, that is nothing, and
+  // only the scroll bar moves.
+  RECT client{};
+  GetClientRect(window.hwnd, &client);
+  const size_t top = TopRow();
+  const long long shown = before > top ? static_cast<long long>(before - top) : 0;
+  RECT unchanged = client;
+  unchanged.bottom = static_cast<LONG>(std::min<long long>(client.bottom, shown * std::max(ItemHeight(), 1)));
+  if (unchanged.bottom > 0) ValidateRect(window.hwnd, &unchanged);
 }
 
 int ListWindow::ItemIndex() const {

@@ -1,6 +1,7 @@
 // The real clipboard: what another program reads back after a copy, in each of the formats placed.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 #include "base/encoding.h"
@@ -30,8 +31,9 @@ std::string UntilZero(std::string bytes, size_t unit) {
   return bytes;
 }
 
-TEST(Win32ClipboardTest, EveryFormatGivesTheAssembledText) {
-  Win32Application app;
+TEST(Win32ClipboardTest, EveryFormatGivesTheAssembledTextAndOutlivesTheProgram) {
+  auto owner = std::make_unique<Win32Application>();
+  Win32Application& app = *owner;
   // Bytes whose meaning depends on the code page: half-width kana, a backslash-like 0x5C trail byte, NEC
   // codes.
   const std::string text = *Utf8ToCp932("Group名\tUser名\r\nGRP1\tｿﾌﾄ\t表示\t①\t02/04/21\t=A1\r\n");
@@ -57,6 +59,12 @@ TEST(Win32ClipboardTest, EveryFormatGivesTheAssembledText) {
   app.SetClipboardText("");
   app.SetClipboardTable("");
   EXPECT_EQ(UntilZero(Read(CF_TEXT), 1), text);
+  // The formats made only when asked for are made as the program ends, before nobody is left to make them.
+  app.SetClipboardTable(text);
+  owner.reset();
+  EXPECT_EQ(UntilZero(Read(CF_TEXT), 1), text);
+  EXPECT_EQ(UntilZero(Read(CF_UNICODETEXT), 2).size(), Cp932ToUtf16(text).size() * 2);
+  EXPECT_EQ(UntilZero(Read(RegisterClipboardFormatW(L"HTML Format")), 1), ClipboardHtml(text));
 }
 
 }  // namespace
