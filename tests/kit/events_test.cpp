@@ -8,6 +8,7 @@
 #include "app/program.h"
 #include "kit/headless/headless_application.h"
 #include "kit/input.h"
+#include "kit/timer_scenario.h"
 #include "support/scenario.h"
 
 namespace tovir::kit {
@@ -16,23 +17,7 @@ namespace {
 TEST(Events, ATimerDestroyedWhileTheTimersTickIsNeverTickedAgain) {
   HeadlessApplication app;
   Program program(app, fs::NativeFileSystem(), {});
-  TForm& owner = program.Form1();
-  auto first = std::make_unique<TTimer>(owner, "First", 100);
-  auto second = std::make_unique<TTimer>(owner, "Second", 100);
-  int secondTicks = 0;
-  int firstTicks = 0;
-  // The first timer destroys itself and the second; what its handler still holds must stay valid.
-  first->OnTimer = [&, held = std::make_shared<int>(1)] {
-    first.reset();
-    second.reset();
-    firstTicks += *held;
-  };
-  second->OnTimer = [&] { ++secondTicks; };
-  first->SetEnabled(true);
-  second->SetEnabled(true);
-  app.Tick(2);
-  EXPECT_EQ(firstTicks, 1);
-  EXPECT_EQ(secondTicks, 0);
+  test::TimersDestroyedWhileTheyTick(program.Form1(), app);
 }
 
 TEST(Events, HeldInputThatThrowsRunsAgainAtTheNextMoment) {
@@ -48,8 +33,8 @@ TEST(Events, HeldInputThatThrowsRunsAgainAtTheNextMoment) {
 }
 
 TEST(Events, OnlyTheExactChordOfAShortcutRunsIt) {
-  test::TempFolder folder;
-  test::WriteIndexFile(folder, "G", "MCSATO", test::Numbered(2));
+  tovir::test::TempFolder folder;
+  tovir::test::WriteIndexFile(folder, "G", "MCSATO", tovir::test::Numbered(2));
   struct Case {
     const char* key;
     bool copies;

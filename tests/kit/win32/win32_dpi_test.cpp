@@ -10,19 +10,10 @@
 #include "kit/win32/win32_application.h"
 #include "kit/win32/win32_controls.h"
 #include "kit/win32/win32_form.h"
+#include "kit/win32/win32_test_support.h"
 
 namespace tovir::kit::win32 {
 namespace {
-
-// What a move to a screen of `dpi` sends: the new DPI and the bounds the system suggests, the old ones
-// scaled.
-void MoveToScreenOf(Win32Form& form, int dpi) {
-  RECT r{};
-  GetWindowRect(form.Handle(), &r);
-  r.right = r.left + MulDiv(r.right - r.left, dpi, form.Dpi());
-  r.bottom = r.top + MulDiv(r.bottom - r.top, dpi, form.Dpi());
-  SendMessageW(form.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&r));
-}
 
 TEST(Win32DpiTest, EveryControlFollowsItsWindowToAScreenOfAnotherDpi) {
   Win32Application app;
@@ -33,7 +24,7 @@ TEST(Win32DpiTest, EveryControlFollowsItsWindowToAScreenOfAnotherDpi) {
   for (int dpi : {app.Dpi(), 144, 120, 96}) {
     for (TForm* form : forms) {
       auto& peer = static_cast<Win32Form&>(form->Peer());
-      if (peer.Dpi() != dpi) MoveToScreenOf(peer, dpi);
+      if (peer.Dpi() != dpi) test::MoveToScreenOf(peer, dpi);
       ASSERT_EQ(peer.Dpi(), dpi);
       RECT client{};
       GetClientRect(peer.Handle(), &client);

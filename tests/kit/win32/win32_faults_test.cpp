@@ -13,6 +13,7 @@
 
 #include "app/program.h"
 #include "base/messages.h"
+#include "kit/timer_scenario.h"
 #include "kit/win32/win32_application.h"
 #include "kit/win32/win32_controls.h"
 #include "kit/win32/win32_form.h"
@@ -25,14 +26,14 @@ class Win32FaultsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     app_.SetExceptionSink([this](std::exception_ptr error) { reported_.push_back(ExceptionText(error)); });
-    test::WriteIndexFile(folder_, "GRP1", "MCSATO", test::Numbered(5));
+    tovir::test::WriteIndexFile(folder_, "GRP1", "MCSATO", tovir::test::Numbered(5));
     program_ =
         std::make_unique<Program>(app_, fs::NativeFileSystem(), std::vector<std::string>{folder_.path()});
   }
   void TearDown() override { program_.reset(); }
   TForm1& Form1() { return program_->Form1(); }
 
-  test::TempFolder folder_;
+  tovir::test::TempFolder folder_;
   Win32Application app_;
   std::unique_ptr<Program> program_;
   std::vector<std::string> reported_;
@@ -129,21 +130,7 @@ TEST_F(Win32FaultsTest, APopUpMenuLeavesNoHandleBehindAndTheMenuBarKeepsItsMarks
 }
 
 TEST_F(Win32FaultsTest, ATimerThatDestroysItselfAndAnotherWhileTheyTickIsSafe) {
-  auto first = std::make_unique<TTimer>(Form1(), "First", 100);
-  auto second = std::make_unique<TTimer>(Form1(), "Second", 100);
-  int firstTicks = 0;
-  int secondTicks = 0;
-  first->OnTimer = [&, held = std::make_shared<int>(1)] {
-    first.reset();
-    second.reset();
-    firstTicks += *held;
-  };
-  second->OnTimer = [&] { ++secondTicks; };
-  first->SetEnabled(true);
-  second->SetEnabled(true);
-  app_.Tick(2);
-  EXPECT_EQ(firstTicks, 1);
-  EXPECT_EQ(secondTicks, 0);
+  kit::test::TimersDestroyedWhileTheyTick(Form1(), app_);
 }
 
 TEST_F(Win32FaultsTest, HeldInputThatThrowsLeavesLaterInputHeard) {

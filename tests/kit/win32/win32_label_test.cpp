@@ -11,17 +11,10 @@
 #include "kit/win32/win32_application.h"
 #include "kit/win32/win32_controls.h"
 #include "kit/win32/win32_form.h"
+#include "kit/win32/win32_test_support.h"
 
 namespace tovir::kit::win32 {
 namespace {
-
-void MoveToScreenOf(Win32Form& form, int dpi) {
-  RECT r{};
-  GetWindowRect(form.Handle(), &r);
-  r.right = r.left + MulDiv(r.right - r.left, dpi, form.Dpi());
-  r.bottom = r.top + MulDiv(r.bottom - r.top, dpi, form.Dpi());
-  SendMessageW(form.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&r));
-}
 
 // The rightmost column the label paints in other than its background, or -1: the label drawn into a bitmap of
 // its own size.
@@ -113,7 +106,7 @@ TEST(Win32LabelTest, EveryLabelShowsItsWholeCaptionOnOneLineAtEveryDpiAndCaption
   for (int dpi : {96, 144}) {
     for (TForm* form : forms) {
       auto& peer = static_cast<Win32Form&>(form->Peer());
-      if (peer.Dpi() != dpi) MoveToScreenOf(peer, dpi);
+      if (peer.Dpi() != dpi) test::MoveToScreenOf(peer, dpi);
       for (const TControl* control : form->Controls()) {
         const auto* label = dynamic_cast<const TLabel*>(control);
         if (label == nullptr) continue;
