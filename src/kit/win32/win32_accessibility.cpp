@@ -27,6 +27,17 @@ constexpr long kUiaRootObjectId = -25;
 constexpr int kUiaAppendRuntimeId = 3;
 constexpr HRESULT kElementNotAvailable = static_cast<HRESULT>(0x80040201);  // UIA_E_ELEMENTNOTAVAILABLE
 
+// Runs a provider call's work: nothing the program's list throws may escape into the client's call.
+template <typename Body>
+HRESULT Answer(const AccessibleList* list, Body&& body) {
+  try {
+    return body();
+  } catch (...) {
+    if (list != nullptr) list->ReportFailure(std::current_exception());
+    return E_FAIL;
+  }
+}
+
 void SetString(VARIANT* v, const std::wstring& text) {
   v->vt = VT_BSTR;
   v->bstrVal = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
@@ -155,31 +166,33 @@ class RowElement final : public Element<RowElement> {
   }
 
   HRESULT STDMETHODCALLTYPE GetPropertyValue(PROPERTYID id, VARIANT* value) override {
-    if (value == nullptr) return E_INVALIDARG;
-    value->vt = VT_EMPTY;
-    AccessibleList* list = Live();
-    if (list == nullptr) return kElementNotAvailable;
-    switch (id) {
-      case kNameProperty:
-        SetString(value, list->RowName(row_));
-        break;
-      case kControlTypeProperty:
-        SetInt(value, kListItemControlType);
-        break;
-      case kIsSelectedProperty:
-        SetBool(value, list->RowSelected(row_));
-        break;
-      case kHasKeyboardFocusProperty:
-        SetBool(value, GetFocus() == list->Handle() && SendMessageW(list->Handle(), LB_GETCARETINDEX, 0, 0) ==
-                                                           static_cast<LRESULT>(row_));
-        break;
-      case kIsKeyboardFocusableProperty:
-        SetBool(value, true);
-        break;
-      default:
-        break;
-    }
-    return S_OK;
+    return Answer(root_->List(), [&]() -> HRESULT {
+      if (value == nullptr) return E_INVALIDARG;
+      value->vt = VT_EMPTY;
+      AccessibleList* list = Live();
+      if (list == nullptr) return kElementNotAvailable;
+      switch (id) {
+        case kNameProperty:
+          SetString(value, list->RowName(row_));
+          break;
+        case kControlTypeProperty:
+          SetInt(value, kListItemControlType);
+          break;
+        case kIsSelectedProperty:
+          SetBool(value, list->RowSelected(row_));
+          break;
+        case kHasKeyboardFocusProperty:
+          SetBool(value, GetFocus() == list->Handle() && SendMessageW(list->Handle(), LB_GETCARETINDEX, 0,
+                                                                      0) == static_cast<LRESULT>(row_));
+          break;
+        case kIsKeyboardFocusableProperty:
+          SetBool(value, true);
+          break;
+        default:
+          break;
+      }
+      return S_OK;
+    });
   }
   HRESULT STDMETHODCALLTYPE get_HostRawElementProvider(IRawElementProviderSimple** host) override {
     if (host == nullptr) return E_INVALIDARG;
@@ -188,25 +201,27 @@ class RowElement final : public Element<RowElement> {
   }
   HRESULT STDMETHODCALLTYPE Navigate(NavigateDirection direction,
                                      IRawElementProviderFragment** out) override {
-    if (out == nullptr) return E_INVALIDARG;
-    *out = nullptr;
-    AccessibleList* list = Live();
-    if (list == nullptr) return kElementNotAvailable;
-    switch (direction) {
-      case NavigateDirection_Parent:
-        *out = root_;
-        root_->AddRef();
-        break;
-      case NavigateDirection_NextSibling:
-        if (row_ + 1 < list->Rows()) *out = root_->Row(row_ + 1);
-        break;
-      case NavigateDirection_PreviousSibling:
-        if (row_ > 0) *out = root_->Row(row_ - 1);
-        break;
-      default:
-        break;
-    }
-    return S_OK;
+    return Answer(root_->List(), [&]() -> HRESULT {
+      if (out == nullptr) return E_INVALIDARG;
+      *out = nullptr;
+      AccessibleList* list = Live();
+      if (list == nullptr) return kElementNotAvailable;
+      switch (direction) {
+        case NavigateDirection_Parent:
+          *out = root_;
+          root_->AddRef();
+          break;
+        case NavigateDirection_NextSibling:
+          if (row_ + 1 < list->Rows()) *out = root_->Row(row_ + 1);
+          break;
+        case NavigateDirection_PreviousSibling:
+          if (row_ > 0) *out = root_->Row(row_ - 1);
+          break;
+        default:
+          break;
+      }
+      return S_OK;
+    });
   }
   HRESULT STDMETHODCALLTYPE GetRuntimeId(SAFEARRAY** id) override {
     if (id == nullptr) return E_INVALIDARG;
@@ -258,23 +273,25 @@ IRawElementProviderFragment* ListRoot::Row(size_t row) {
 }
 
 HRESULT ListRoot::GetPropertyValue(PROPERTYID id, VARIANT* value) {
-  if (value == nullptr) return E_INVALIDARG;
-  value->vt = VT_EMPTY;
-  if (list_ == nullptr) return kElementNotAvailable;
-  switch (id) {
-    case kNameProperty:
-      SetString(value, list_->ListName());
-      break;
-    case kAutomationIdProperty:
-      SetString(value, list_->ListName());
-      break;
-    case kControlTypeProperty:
-      SetInt(value, kListControlType);
-      break;
-    default:
-      break;
-  }
-  return S_OK;
+  return Answer(list_, [&]() -> HRESULT {
+    if (value == nullptr) return E_INVALIDARG;
+    value->vt = VT_EMPTY;
+    if (list_ == nullptr) return kElementNotAvailable;
+    switch (id) {
+      case kNameProperty:
+        SetString(value, list_->ListName());
+        break;
+      case kAutomationIdProperty:
+        SetString(value, list_->ListName());
+        break;
+      case kControlTypeProperty:
+        SetInt(value, kListControlType);
+        break;
+      default:
+        break;
+    }
+    return S_OK;
+  });
 }
 
 HRESULT ListRoot::get_HostRawElementProvider(IRawElementProviderSimple** host) {
@@ -292,41 +309,47 @@ HRESULT ListRoot::get_HostRawElementProvider(IRawElementProviderSimple** host) {
 }
 
 HRESULT ListRoot::Navigate(NavigateDirection direction, IRawElementProviderFragment** out) {
-  if (out == nullptr) return E_INVALIDARG;
-  *out = nullptr;
-  if (list_ == nullptr) return kElementNotAvailable;
-  size_t rows = list_->Rows();
-  if (rows == 0) return S_OK;
-  if (direction == NavigateDirection_FirstChild) *out = Row(0);
-  if (direction == NavigateDirection_LastChild) *out = Row(rows - 1);
-  return S_OK;
+  return Answer(list_, [&]() -> HRESULT {
+    if (out == nullptr) return E_INVALIDARG;
+    *out = nullptr;
+    if (list_ == nullptr) return kElementNotAvailable;
+    size_t rows = list_->Rows();
+    if (rows == 0) return S_OK;
+    if (direction == NavigateDirection_FirstChild) *out = Row(0);
+    if (direction == NavigateDirection_LastChild) *out = Row(rows - 1);
+    return S_OK;
+  });
 }
 
 HRESULT ListRoot::ElementProviderFromPoint(double x, double y, IRawElementProviderFragment** out) {
-  if (out == nullptr) return E_INVALIDARG;
-  *out = nullptr;
-  if (list_ == nullptr) return kElementNotAvailable;
-  POINT p{static_cast<LONG>(x), static_cast<LONG>(y)};
-  ScreenToClient(list_->Handle(), &p);
-  // From the top row and the row height: the list's own hit test answers in 16 bits on some systems.
-  LRESULT height = SendMessageW(list_->Handle(), LB_GETITEMHEIGHT, 0, 0);
-  LRESULT top = SendMessageW(list_->Handle(), LB_GETTOPINDEX, 0, 0);
-  if (height > 0 && top >= 0 && p.y >= 0) {
-    size_t row = static_cast<size_t>(top) + static_cast<size_t>(p.y / height);
-    if (row < list_->Rows()) *out = Row(row);
-  }
-  return S_OK;
+  return Answer(list_, [&]() -> HRESULT {
+    if (out == nullptr) return E_INVALIDARG;
+    *out = nullptr;
+    if (list_ == nullptr) return kElementNotAvailable;
+    POINT p{static_cast<LONG>(x), static_cast<LONG>(y)};
+    ScreenToClient(list_->Handle(), &p);
+    // From the top row and the row height: the list's own hit test answers in 16 bits on some systems.
+    LRESULT height = SendMessageW(list_->Handle(), LB_GETITEMHEIGHT, 0, 0);
+    LRESULT top = SendMessageW(list_->Handle(), LB_GETTOPINDEX, 0, 0);
+    if (height > 0 && top >= 0 && p.y >= 0) {
+      size_t row = static_cast<size_t>(top) + static_cast<size_t>(p.y / height);
+      if (row < list_->Rows()) *out = Row(row);
+    }
+    return S_OK;
+  });
 }
 
 HRESULT ListRoot::GetFocus(IRawElementProviderFragment** out) {
-  if (out == nullptr) return E_INVALIDARG;
-  *out = nullptr;
-  if (list_ == nullptr) return kElementNotAvailable;
-  LRESULT caret = SendMessageW(list_->Handle(), LB_GETCARETINDEX, 0, 0);
-  if (::GetFocus() == list_->Handle() && caret >= 0 && static_cast<size_t>(caret) < list_->Rows()) {
-    *out = Row(static_cast<size_t>(caret));
-  }
-  return S_OK;
+  return Answer(list_, [&]() -> HRESULT {
+    if (out == nullptr) return E_INVALIDARG;
+    *out = nullptr;
+    if (list_ == nullptr) return kElementNotAvailable;
+    LRESULT caret = SendMessageW(list_->Handle(), LB_GETCARETINDEX, 0, 0);
+    if (::GetFocus() == list_->Handle() && caret >= 0 && static_cast<size_t>(caret) < list_->Rows()) {
+      *out = Row(static_cast<size_t>(caret));
+    }
+    return S_OK;
+  });
 }
 
 }  // namespace

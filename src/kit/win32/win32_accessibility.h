@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <exception>
 #include <string>
 
 struct IRawElementProviderSimple;
@@ -20,6 +21,9 @@ class AccessibleList {
   virtual std::wstring RowName(size_t row) const = 0;
   virtual bool RowSelected(size_t row) const = 0;
   virtual RECT RowRect(size_t row) const = 0;  // screen coordinates
+  // What the program's list threw while a client asked about it (a row that cannot be made, no memory left):
+  // reported as an escaped handler's exception is; the client hears that the call failed.
+  virtual void ReportFailure(std::exception_ptr error) const = 0;
 };
 
 // The list's root element (one reference for the caller). Disconnect it when the list goes: elements that

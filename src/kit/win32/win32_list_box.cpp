@@ -71,6 +71,10 @@ RECT ListWindow::RowRect(size_t row) const {
   return r;
 }
 
+void ListWindow::ReportFailure(std::exception_ptr error) const {
+  window.app->ReportException(error);
+}
+
 void ListWindow::CountChanged(size_t count) {
   if (count == 0) {
     SendMessageW(window.hwnd, LB_RESETCONTENT, 0, 0);

@@ -25,6 +25,7 @@ class ListWindow final : public Peer<ListBoxPeer>, public AccessibleList {
   std::wstring RowName(size_t row) const override;
   bool RowSelected(size_t row) const override { return Selected(row); }
   RECT RowRect(size_t row) const override;
+  void ReportFailure(std::exception_ptr error) const override;
 
   // ListBoxPeer.
   void CountChanged(size_t count) override;
