@@ -23,14 +23,6 @@ namespace {
 using Order = StringList::Order;
 using Selection = kit::TListBox::Selection;
 
-// Whether the intake takes a path: at least 7 bytes, the last 6 of them "MCADAM" in any letter case. Nothing
-// else is tested: not that it exists, not that it is a directory.
-bool IsDrawingDataFolder(std::string_view path) {
-  constexpr std::string_view kEnding = "MCADAM";
-  return path.size() >= kEnding.size() + 1 &&
-         EqualsNoCase(path.substr(path.size() - kEnding.size()), kEnding);
-}
-
 std::string IndexDirectoryOf(std::string_view folder, std::string_view group) {
   return JoinPath(JoinPath(folder, group), kIndexDirectoryName);
 }

@@ -54,9 +54,25 @@ class Directory {
   virtual FileHead ReadHead(std::string_view name, void* buffer, size_t size) = 0;
 };
 
+// What a directory entry is, as the directory tells it, links not followed.
+enum class EntryKind {
+  kDirectory,
+  kFile,
+  kLink,   // a symbolic link, a Windows junction or any other reparse point, whatever it points at
+  kOther,  // a FIFO, a device, a socket: never opened
+};
+
+// What names a directory itself, the same through every path that reaches it.
+struct DirectoryIdentity {
+  uint64_t volume = 0;
+  uint64_t index = 0;
+  bool operator==(const DirectoryIdentity&) const = default;
+};
+
 class FileSystem {
  public:
   using EntryCallback = std::function<void(std::string_view name)>;
+  using KindCallback = std::function<void(std::string_view name, EntryKind kind)>;
 
   virtual ~FileSystem() = default;
 
@@ -76,6 +92,14 @@ class FileSystem {
 
   // Opens a directory for reading the files in it; nullptr when it cannot be opened.
   virtual std::unique_ptr<Directory> OpenDirectory(std::string_view path) = 0;
+
+  // Lists a directory's entries with what each one is ("." and ".." left out), without following links.
+  // Returns false, without calling back, when `path` cannot be listed. File systems without links tell
+  // directories from files by whether they can be listed.
+  virtual bool ListEntries(std::string_view path, const KindCallback& onEntry);
+  // The directory's identity, or nullopt where the file system cannot tell; a walk that meets one of its own
+  // ancestors again has come round a loop.
+  virtual std::optional<DirectoryIdentity> IdentityOf(std::string_view /*path*/) { return std::nullopt; }
 };
 
 // A directory whose files are read through their file system's paths, one OpenRead each: for file systems

@@ -15,6 +15,12 @@ bool IsDotEntry(std::string_view name) {
 }
 }  // namespace
 
+bool IsDrawingDataFolder(std::string_view path) {
+  constexpr std::string_view kEnding = "MCADAM";
+  return path.size() >= kEnding.size() + 1 &&
+         EqualsNoCase(path.substr(path.size() - kEnding.size()), kEnding);
+}
+
 bool ScanGroups(fs::FileSystem& fs, std::string_view folder, StringList& groups) {
   std::string sub;
   bool listed = fs.ListDirectory(folder, [&](std::string_view name) {

@@ -15,6 +15,10 @@ inline constexpr std::string_view kIndexDirectoryName = "V3idxft";
 // The longest index directory path the program takes: its path buffer holds 255 bytes and a terminating zero.
 inline constexpr size_t kMaxIndexDirectoryPath = 255;
 
+// Whether a path is one the program takes as a drawing-data folder: at least 7 bytes, the last 6 of them
+// "MCADAM" in any letter case. Nothing else is tested: not that it exists, not that it is a directory.
+bool IsDrawingDataFolder(std::string_view path);
+
 // Adds every subdirectory of `folder` that can be listed, by its untrimmed name, to `groups` ("." and ".."
 // left out). Returns false when `folder` itself cannot be listed.
 bool ScanGroups(fs::FileSystem& fs, std::string_view folder, StringList& groups);

@@ -327,6 +327,41 @@ std::unique_ptr<Directory> PosixFileSystem::OpenDirectory(std::string_view path)
   return std::make_unique<PosixDirectory>(fd, path);
 }
 
+bool PosixFileSystem::ListEntries(std::string_view path, const KindCallback& onEntry) {
+  auto diskPath = Resolve(path);
+  if (!diskPath) return false;
+  Dir listing(OpenListing(*diskPath));
+  if (listing.get() == nullptr) return false;
+  const int fd = dirfd(listing.get());
+  while (dirent* entry = readdir(listing.get())) {
+    const std::string_view name = entry->d_name;
+    if (name == "." || name == "..") continue;
+    unsigned char type = entry->d_type;
+    if (type == DT_UNKNOWN) {
+      // Some file systems do not say in the listing: ask, without following a link.
+      struct stat st;
+      if (fstatat(fd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
+      type = S_ISDIR(st.st_mode)   ? DT_DIR
+             : S_ISREG(st.st_mode) ? DT_REG
+             : S_ISLNK(st.st_mode) ? DT_LNK
+                                   : DT_FIFO;
+    }
+    const EntryKind kind = type == DT_DIR   ? EntryKind::kDirectory
+                           : type == DT_REG ? EntryKind::kFile
+                           : type == DT_LNK ? EntryKind::kLink
+                                            : EntryKind::kOther;
+    onEntry(NameFromDisk(name), kind);
+  }
+  return true;
+}
+
+std::optional<DirectoryIdentity> PosixFileSystem::IdentityOf(std::string_view path) {
+  auto diskPath = Resolve(path);
+  struct stat st;
+  if (!diskPath || lstat(diskPath->c_str(), &st) != 0) return std::nullopt;
+  return DirectoryIdentity{static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino)};
+}
+
 FileSystem& NativeFileSystem() {
   static PosixFileSystem instance;
   return instance;

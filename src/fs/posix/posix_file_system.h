@@ -21,6 +21,8 @@ class PosixFileSystem final : public FileSystem {
   std::unique_ptr<File> OpenRead(std::string_view path) override;
   std::optional<uint64_t> FileSize(std::string_view path) override;
   std::unique_ptr<Directory> OpenDirectory(std::string_view path) override;
+  bool ListEntries(std::string_view path, const KindCallback& onEntry) override;
+  std::optional<DirectoryIdentity> IdentityOf(std::string_view path) override;
 
   // The disk path for a CP932 path, or nullopt when no such path exists.
   static std::optional<std::string> Resolve(std::string_view path);

@@ -214,6 +214,37 @@ std::unique_ptr<Directory> Win32FileSystem::OpenDirectory(std::string_view path)
   return std::make_unique<Win32Directory>(path);
 }
 
+bool Win32FileSystem::ListEntries(std::string_view path, const KindCallback& onEntry) {
+  if (Unusable(path)) return false;
+  WIN32_FIND_DATAW data;
+  bool empty = false;
+  FindHandle listing(OpenListing(path, data, empty));
+  if (listing.get() == INVALID_HANDLE_VALUE) return empty;
+  do {
+    const std::wstring_view name = data.cFileName;
+    if (name == L"." || name == L"..") continue;
+    // A junction, a symbolic link or a mounted volume is a reparse point: never entered.
+    const DWORD a = data.dwFileAttributes;
+    const EntryKind kind = (a & FILE_ATTRIBUTE_REPARSE_POINT) != 0 ? EntryKind::kLink
+                           : (a & FILE_ATTRIBUTE_DIRECTORY) != 0   ? EntryKind::kDirectory
+                           : (a & FILE_ATTRIBUTE_DEVICE) != 0      ? EntryKind::kOther
+                                                                   : EntryKind::kFile;
+    onEntry(NarrowName(data.cFileName), kind);
+  } while (FindNextFileW(listing.get(), &data));
+  return true;
+}
+
+std::optional<DirectoryIdentity> Win32FileSystem::IdentityOf(std::string_view path) {
+  if (Unusable(path)) return std::nullopt;
+  FileHandle h(CreateFileW(WidePath(path).c_str(), FILE_READ_ATTRIBUTES,
+                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                           FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+  BY_HANDLE_FILE_INFORMATION info;
+  if (h.get() == INVALID_HANDLE_VALUE || !GetFileInformationByHandle(h.get(), &info)) return std::nullopt;
+  return DirectoryIdentity{info.dwVolumeSerialNumber,
+                           (uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow};
+}
+
 FileSystem& NativeFileSystem() {
   static Win32FileSystem instance;
   return instance;

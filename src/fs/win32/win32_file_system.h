@@ -15,6 +15,8 @@ class Win32FileSystem final : public FileSystem {
   std::unique_ptr<File> OpenRead(std::string_view path) override;
   std::optional<uint64_t> FileSize(std::string_view path) override;
   std::unique_ptr<Directory> OpenDirectory(std::string_view path) override;
+  bool ListEntries(std::string_view path, const KindCallback& onEntry) override;
+  std::optional<DirectoryIdentity> IdentityOf(std::string_view path) override;
 
   // The wide path for a CP932 path; long absolute paths get the "\\?\" prefix so they still open.
   static std::wstring WidePath(std::string_view path);
