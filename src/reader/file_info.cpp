@@ -58,23 +58,69 @@ DrawingFileReader::DrawingFileReader(fs::FileSystem& fs, std::string_view indexD
     : fs_(fs), group_(GroupDirectoryOf(indexDirectory)) {}
 
 FileInfo DrawingFileReader::Read(std::string_view user, std::string_view drawingFile) {
-  auto it = directories_.find(user);
-  if (it == directories_.end()) {
-    if (directories_.size() >= kMaxOpenDirectories) directories_.clear();
-    std::string path = group_;
-    path.append(user);
-    it = directories_.emplace(std::string(user), fs_.OpenDirectory(path)).first;
+  std::shared_ptr<UserDirectory> entry;
+  {
+    std::lock_guard lock(mutex_);
+    auto it = directories_.find(user);
+    if (it == directories_.end()) {
+      if (directories_.size() >= kMaxOpenDirectories) directories_.clear();
+      it = directories_.emplace(std::string(user), std::make_shared<UserDirectory>()).first;
+    }
+    entry = it->second;
+  }
+  {
+    // The drawings of one user come one after another: the readers that reach them together wait for one
+    // open of their directory rather than each opening it.
+    std::lock_guard lock(entry->mutex);
+    if (!entry->tried) {
+      std::string path = group_;
+      path.append(user);
+      entry->directory = fs_.OpenDirectory(path);
+      entry->tried = true;
+    }
   }
   FileInfo info;
   // No file can be opened inside a user directory that cannot be.
-  if (it->second == nullptr) return info;
+  if (entry->directory == nullptr) return info;
   char head[kNoteOffset + kNoteSize];
-  fs::FileHead got = it->second->ReadHead(drawingFile, head, sizeof head);
+  fs::FileHead got = entry->directory->ReadHead(drawingFile, head, sizeof head);
   if (!got.opened) return info;
   info.opened = true;
   if (got.lastWrite) info.updateDate = FormatUpdateDate(*got.lastWrite);
   SetNote(info, head, got.got);
   return info;
+}
+
+namespace {
+
+// Slots per reader: enough that each finds its next drawing waiting while the caller takes results in turn.
+constexpr size_t kSlotsPerReader = 4;
+
+}  // namespace
+
+DrawingFileReadAhead::DrawingFileReadAhead(fs::FileSystem& fs, std::string_view indexDirectory,
+                                           size_t readers)
+    : reader_(fs, indexDirectory),
+      slots_((readers == 0 ? 1 : readers) * kSlotsPerReader),
+      pool_(readers, slots_.size(), [this](size_t slot) { Work(slot); }) {}
+
+void DrawingFileReadAhead::Request(std::string_view user, std::string_view drawingFile) {
+  Slot& slot = slots_[pool_.BackSlot()];
+  slot.user.assign(user);
+  slot.file.assign(drawingFile);
+  pool_.Submit();
+}
+
+bool DrawingFileReadAhead::Take(FileInfo& info, std::chrono::milliseconds timeout) {
+  if (!pool_.WaitFront(timeout)) return false;
+  info = std::move(slots_[pool_.FrontSlot()].info);
+  pool_.PopFront();
+  return true;
+}
+
+void DrawingFileReadAhead::Work(size_t slot) {
+  Slot& s = slots_[slot];
+  s.info = reader_.Read(s.user, s.file);
 }
 
 }  // namespace tovir
