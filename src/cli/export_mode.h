@@ -8,6 +8,7 @@
 #include "cli/output.h"
 #include "cli/script.h"
 #include "fs/file_system.h"
+#include "reader/read_ahead.h"
 
 namespace tovir::cli {
 
@@ -19,7 +20,8 @@ struct ExportOptions {
   std::optional<std::string> group;  // CP932; the first group whose trimmed name equals it
   bool allGroups = false;
   Encoding encoding = Encoding::kUtf8;
-  bool progress = false;  // draw a progress bar on `err` while the full display reads
+  bool progress = false;             // draw a progress bar on `err` while the full display reads
+  size_t readers = kDefaultReaders;  // threads reading files ahead, 1 to kMaxReaders
 };
 
 // Running out of memory ends the export with this exit status, after the program's message on `err`.

@@ -1,6 +1,7 @@
 // tovir-cli: the program's main window without windows. Export mode writes what a copy command would put on
 // the clipboard; script mode feeds the window commands and dumps its state.
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,7 +16,7 @@ using namespace tovir;
 
 const char kUsage[] =
     "usage: tovir-cli [--full] [--tab] [--no-heading] [--group NAME | --all-groups] [--encoding utf-8|cp932] "
-    "FOLDER\n"
+    "[--readers N] FOLDER\n"
     "       tovir-cli --script [--hex] [FILE]\n";
 
 int UsageError(const std::string& what) {
@@ -23,6 +24,18 @@ int UsageError(const std::string& what) {
                "tovir-cli: %s (usage: tovir-cli [options] FOLDER, or tovir-cli --script [--hex] [FILE])\n",
                what.c_str());
   return 2;
+}
+
+// A count of reader threads, 1 to kMaxReaders, in plain decimal digits.
+std::optional<size_t> ReaderCount(const std::string& text) {
+  if (text.empty() || text.size() > 3) return std::nullopt;
+  size_t n = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    n = n * 10 + static_cast<size_t>(c - '0');
+  }
+  if (n < 1 || n > kMaxReaders) return std::nullopt;
+  return n;
 }
 
 std::string ReadAll(std::FILE* stream) {
@@ -95,6 +108,11 @@ int ExportMode(const std::vector<std::string>& args) {
       } else {
         return UsageError("unknown encoding " + e);
       }
+    } else if (a == "--readers") {
+      if (i + 1 >= args.size()) return UsageError("--readers needs a number");
+      auto readers = ReaderCount(args[++i]);
+      if (!readers) return UsageError("--readers takes 1 to " + std::to_string(kMaxReaders));
+      options.readers = *readers;
     } else if (a == "--help" || a == "-h") {
       std::fputs(kUsage, stdout);
       return 0;
