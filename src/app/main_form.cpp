@@ -293,7 +293,7 @@ void TForm1::FullDisplay() {
       readingPass_ = static_cast<int>(i);
       app_.ProcessMessages();
       if (!ReadingGoesOn()) break;
-      for (; requested < n && readAhead->Room() > 0; ++requested)
+      for (size_t room = readAhead->Room(); room > 0 && requested < n; --room, ++requested)
         readAhead->Request(table_.User(requested), table_.FileName(requested));
       FileInfo info;
       if (!AwaitFileInfo(*readAhead, info)) break;

@@ -1,6 +1,7 @@
 // Reads a drawing file's update date and note.
 #include "reader/file_info.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "base/cp932.h"
@@ -58,32 +59,37 @@ DrawingFileReader::DrawingFileReader(fs::FileSystem& fs, std::string_view indexD
     : fs_(fs), group_(GroupDirectoryOf(indexDirectory)) {}
 
 FileInfo DrawingFileReader::Read(std::string_view user, std::string_view drawingFile) {
-  std::shared_ptr<UserDirectory> entry;
-  {
-    std::lock_guard lock(mutex_);
-    auto it = directories_.find(user);
-    if (it == directories_.end()) {
-      if (directories_.size() >= kMaxOpenDirectories) directories_.clear();
-      it = directories_.emplace(std::string(user), std::make_shared<UserDirectory>()).first;
-    }
-    entry = it->second;
+  return ReadIn(*DirectoryOf(user), drawingFile);
+}
+
+std::shared_ptr<DrawingFileReader::UserDirectory> DrawingFileReader::DirectoryOf(std::string_view user) {
+  std::lock_guard lock(mutex_);
+  auto it = directories_.find(user);
+  if (it == directories_.end()) {
+    if (directories_.size() >= kMaxOpenDirectories) directories_.clear();
+    std::string path = group_;
+    path.append(user);
+    it = directories_.emplace(std::string(user), std::make_shared<UserDirectory>(std::move(path))).first;
   }
-  {
-    // The drawings of one user come one after another: the readers that reach them together wait for one
-    // open of their directory rather than each opening it.
-    std::lock_guard lock(entry->mutex);
-    if (!entry->tried) {
-      std::string path = group_;
-      path.append(user);
-      entry->directory = fs_.OpenDirectory(path);
-      entry->tried = true;
-    }
+  return it->second;
+}
+
+fs::Directory* DrawingFileReader::UserDirectory::Open(fs::FileSystem& fs) {
+  std::lock_guard lock(mutex_);
+  if (!tried_) {
+    directory_ = fs.OpenDirectory(path_);
+    tried_ = true;
   }
+  return directory_.get();
+}
+
+FileInfo DrawingFileReader::ReadIn(UserDirectory& directory, std::string_view drawingFile) {
   FileInfo info;
+  fs::Directory* open = directory.Open(fs_);
   // No file can be opened inside a user directory that cannot be.
-  if (entry->directory == nullptr) return info;
+  if (open == nullptr) return info;
   char head[kNoteOffset + kNoteSize];
-  fs::FileHead got = entry->directory->ReadHead(drawingFile, head, sizeof head);
+  fs::FileHead got = open->ReadHead(drawingFile, head, sizeof head);
   if (!got.opened) return info;
   info.opened = true;
   if (got.lastWrite) info.updateDate = FormatUpdateDate(*got.lastWrite);
@@ -93,34 +99,51 @@ FileInfo DrawingFileReader::Read(std::string_view user, std::string_view drawing
 
 namespace {
 
-// Slots per reader: enough that each finds its next drawing waiting while the caller takes results in turn.
-constexpr size_t kSlotsPerReader = 4;
+// Slots per reader, and at least: each reader finds its next drawings waiting while the caller takes a run of
+// results (a quarter of the ring), and one reader still gets runs long enough that the caller is seldom woken.
+constexpr size_t kSlotsPerReader = 16;
+constexpr size_t kMinSlots = 256;
 
 }  // namespace
 
 DrawingFileReadAhead::DrawingFileReadAhead(fs::FileSystem& fs, std::string_view indexDirectory,
                                            size_t readers)
     : reader_(fs, indexDirectory),
-      slots_((readers == 0 ? 1 : readers) * kSlotsPerReader),
-      pool_(readers, slots_.size(), [this](size_t slot) { Work(slot); }) {}
+      slots_(std::max(kMinSlots, (readers == 0 ? 1 : readers) * kSlotsPerReader)),
+      last_(readers == 0 ? 1 : readers),
+      pool_(readers, slots_.size(), [this](size_t slot, size_t reader) { Work(slot, reader); }) {}
+
+size_t DrawingFileReadAhead::Room() const {
+  const size_t used = pool_.Pending() + asked_;
+  const size_t free = pool_.Slots() - used;
+  return free >= pool_.Batch() || used == 0 ? free : 0;
+}
 
 void DrawingFileReadAhead::Request(std::string_view user, std::string_view drawingFile) {
-  Slot& slot = slots_[pool_.BackSlot()];
+  Slot& slot = slots_[pool_.SlotAt(asked_++)];
   slot.user.assign(user);
   slot.file.assign(drawingFile);
-  pool_.Submit();
 }
 
 bool DrawingFileReadAhead::Take(FileInfo& info, std::chrono::milliseconds timeout) {
+  if (asked_ > 0) {
+    pool_.Submit(asked_);
+    asked_ = 0;
+  }
   if (!pool_.WaitFront(timeout)) return false;
   info = std::move(slots_[pool_.FrontSlot()].info);
   pool_.PopFront();
   return true;
 }
 
-void DrawingFileReadAhead::Work(size_t slot) {
+void DrawingFileReadAhead::Work(size_t slot, size_t reader) {
   Slot& s = slots_[slot];
-  s.info = reader_.Read(s.user, s.file);
+  LastDirectory& last = last_[reader];
+  if (last.directory == nullptr || last.user != s.user) {
+    last.directory = reader_.DirectoryOf(s.user);
+    last.user = s.user;
+  }
+  s.info = reader_.ReadIn(*last.directory, s.file);
 }
 
 }  // namespace tovir

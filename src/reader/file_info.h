@@ -48,15 +48,13 @@ class DrawingFileReader {
   // The same result as ReadFileInfo for the same user and drawing file name.
   FileInfo Read(std::string_view user, std::string_view drawingFile);
 
- private:
-  // A user directory, opened by the first reader that needs it while the others wait for it; a null
-  // directory is one that could not be opened.
-  struct UserDirectory {
-    std::mutex mutex;
-    bool tried = false;
-    std::unique_ptr<fs::Directory> directory;
-  };
+  // A user directory, opened by the first reader that needs it while the others wait for it.
+  class UserDirectory;
+  // The directory of `user`, for reading many of its files with ReadIn; kept open while anyone holds it.
+  std::shared_ptr<UserDirectory> DirectoryOf(std::string_view user);
+  FileInfo ReadIn(UserDirectory& directory, std::string_view drawingFile);
 
+ private:
   fs::FileSystem& fs_;
   std::string group_;  // the group directory with its trailing separator
   // The user directories opened so far. A group has one user per index file, so this stays small; past a
@@ -65,22 +63,33 @@ class DrawingFileReader {
   std::map<std::string, std::shared_ptr<UserDirectory>, std::less<>> directories_;
 };
 
+class DrawingFileReader::UserDirectory {
+ public:
+  explicit UserDirectory(std::string path) : path_(std::move(path)) {}
+  // The open directory, or null when it cannot be opened.
+  fs::Directory* Open(fs::FileSystem& fs);
+
+ private:
+  std::mutex mutex_;
+  std::string path_;
+  bool tried_ = false;
+  std::unique_ptr<fs::Directory> directory_;
+};
+
 // The full display's reading: the drawing files of one group read ahead by up to `readers` threads through a
 // DrawingFileReader, their results taken back in the order they were asked for. The caller asks for drawings
 // in row order while there is room, and takes each result in turn; the user and file names are copied, so the
-// readers never see the drawing table. Memory stays the same whatever the group's size: a few slots per
-// reader.
+// readers never see the drawing table. Memory stays the same whatever the group's size: a ring of small
+// slots.
 class DrawingFileReadAhead {
  public:
   DrawingFileReadAhead(fs::FileSystem& fs, std::string_view indexDirectory, size_t readers);
-  // Stops; waits for the drawing files still being read (see Stop).
-  ~DrawingFileReadAhead() = default;
 
-  // How many more drawings may be asked for now.
-  size_t Room() const { return pool_.Slots() - pool_.Pending(); }
+  // How many more drawings to ask for now: none until a run of slots is free (or none is pending), so that
+  // the readers are woken once for many drawings.
+  size_t Room() const;
+  // Asks for the next drawing; it goes to the readers with the others asked for at the next Take.
   void Request(std::string_view user, std::string_view drawingFile);
-  // Whether anything asked for is not yet taken.
-  bool Pending() const { return pool_.Pending() > 0; }
   // Waits at most `timeout` for the oldest drawing asked for and not yet taken; when it is there, takes its
   // result into `info` and gives true. What its reading threw is thrown here.
   bool Take(FileInfo& info, std::chrono::milliseconds timeout);
@@ -96,10 +105,17 @@ class DrawingFileReadAhead {
     std::string file;
     FileInfo info;
   };
-  void Work(size_t slot);
+  // The user directory each reader used last: drawings of one user come one after another.
+  struct LastDirectory {
+    std::string user;
+    std::shared_ptr<DrawingFileReader::UserDirectory> directory;
+  };
+  void Work(size_t slot, size_t reader);
 
   DrawingFileReader reader_;
   std::vector<Slot> slots_;
+  std::vector<LastDirectory> last_;
+  size_t asked_ = 0;    // asked for and not yet handed to the readers
   ReadAheadPool pool_;  // last: its threads stop before the slots and the reader go
 };
 
