@@ -26,15 +26,16 @@ int UsageError(const std::string& what) {
   return 2;
 }
 
-// A count of reader threads, 1 to kMaxReaders, in plain decimal digits.
+// A count of reader threads, 1 to kMaxReaders, in decimal digits.
 std::optional<size_t> ReaderCount(const std::string& text) {
-  if (text.empty() || text.size() > 3) return std::nullopt;
+  if (text.empty()) return std::nullopt;
   size_t n = 0;
   for (char c : text) {
     if (c < '0' || c > '9') return std::nullopt;
     n = n * 10 + static_cast<size_t>(c - '0');
+    if (n > kMaxReaders) return std::nullopt;  // before it could overflow
   }
-  if (n < 1 || n > kMaxReaders) return std::nullopt;
+  if (n < 1) return std::nullopt;
   return n;
 }
 
