@@ -126,6 +126,16 @@ TEST(CliProgram, ExitStatusesAndMessages) {
       {"--group NOIDX --no-heading " + Quote(folder.path()), 1, "", "MC Ver3ではありません！\n"},
       {"--tab --no-heading --encoding cp932 --group GRP1 --full " + Quote(folder.path()), 0,
        "GRP1\tSATO\tP1,01\t02/04/21\t13:05\tN1\r\nGRP1\tSATO\tP2,01\t02/04/21\t13:05\tN2\r\n", ""},
+      {"--tab --no-heading --group GRP1 --full --readers 1 " + Quote(folder.path()), 0,
+       "GRP1\tSATO\tP1,01\t02/04/21\t13:05\tN1\r\nGRP1\tSATO\tP2,01\t02/04/21\t13:05\tN2\r\n", ""},
+      {"--tab --no-heading --group GRP1 --full --readers 64 " + Quote(folder.path()), 0,
+       "GRP1\tSATO\tP1,01\t02/04/21\t13:05\tN1\r\nGRP1\tSATO\tP2,01\t02/04/21\t13:05\tN2\r\n", ""},
+      {"--readers 0 " + Quote(folder.path()), 2, "", "tovir-cli: --readers takes 1 to 64"},
+      {"--readers 65 " + Quote(folder.path()), 2, "", "tovir-cli: --readers takes 1 to 64"},
+      {"--readers -3 " + Quote(folder.path()), 2, "", "tovir-cli: --readers takes 1 to 64"},
+      {"--readers 4x " + Quote(folder.path()), 2, "", "tovir-cli: --readers takes 1 to 64"},
+      {"--readers 18446744073709551617 " + Quote(folder.path()), 2, "", "tovir-cli: --readers takes 1 to 64"},
+      {Quote(folder.path()) + " --readers", 2, "", "tovir-cli: --readers needs a number"},
   };
   for (const auto& c : cases) {
     Result r = Shell(kCli + " " + c.args);
