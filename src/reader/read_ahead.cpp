@@ -3,7 +3,6 @@
 #include "reader/read_ahead.h"
 
 #include <algorithm>
-#include <system_error>
 #include <utility>
 
 namespace tovir {
@@ -80,9 +79,9 @@ bool ReadAheadPool::AddReader(size_t limit, bool needOne) {
   try {
     const size_t reader = threads_.size();
     threads_.emplace_back([this, reader] { Run(reader); });
-  } catch (const std::system_error&) {
-    // Those running carry on if the system will not give another; with none, the requests could never be
-    // done, so the caller hears of it.
+  } catch (...) {
+    // Those running carry on if the system will not give another (no thread, or no memory for one); with
+    // none, the requests could never be done, so the caller hears of it. A reader asking for help never does.
     if (needOne && threads_.empty()) throw;
     return false;
   }

@@ -76,8 +76,8 @@ class ReadAheadPool {
   // Whether the caller, waiting for the front, should be woken now.
   bool WorthWaking() const;
   void Wake(std::condition_variable& sleeper, bool all);
-  // Starts one more reader unless `limit` run or the pool stops; what the system refuses is thrown only when
-  // `needOne` and no reader runs.
+  // Starts one more reader unless `limit` run or the pool stops; a failure to start one is thrown only when
+  // `needOne` and no reader runs, so that a reader calling it never throws.
   bool AddReader(size_t limit, bool needOne);
 
   const size_t readers_;
