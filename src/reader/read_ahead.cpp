@@ -23,8 +23,10 @@ size_t CpuReaders(size_t readers) {
 }
 
 // A call this long waited on its medium (a disk's seek, a file server, Wine's server), not on the processor:
-// a warm disk answers in a few microseconds, a cold one or a network in tens to thousands.
+// a warm disk answers in a few microseconds, a cold one or a network in tens to thousands. One slow call
+// alone may be a reader put aside for another thread; a few in a row are the medium.
 constexpr std::chrono::microseconds kSlowCall{20};
+constexpr int kSlowCallsToGrow = 3;
 
 }  // namespace
 
@@ -148,12 +150,15 @@ bool ReadAheadPool::WorthWaking() const {
   const size_t submitted = submitted_.load();
   // Everything asked for is done: nothing more is coming until the caller asks again.
   if (inFlight_.load() == 0 && begun_.load() == submitted) return true;
+  // The very first result is handed over at once, so that the first row shows without waiting for a run.
+  if (taken == 0 && submitted > 0 && done_[0].load()) return true;
   size_t run = 0;
   while (run < batch_ && taken + run < submitted && done_[(taken + run) % slots_].load()) ++run;
   return run == batch_;
 }
 
 void ReadAheadPool::Run(size_t reader) {
+  int slowInARow = 0;
   for (;;) {
     size_t index = 0;
     if (!Claim(index)) {
@@ -173,12 +178,15 @@ void ReadAheadPool::Run(size_t reader) {
     } catch (...) {
       failure = std::current_exception();
     }
-    const bool slow = std::chrono::steady_clock::now() - start >= kSlowCall;
+    slowInARow = std::chrono::steady_clock::now() - start >= kSlowCall ? slowInARow + 1 : 0;
     failures_[slot] = std::move(failure);
     done_[slot].store(true);
     Finished();
-    // The call waited on the medium, and requests wait for a reader: one more can be served at the same time.
-    if (slow && idle_.load() == 0 && begun_.load() < submitted_.load()) AddReader(readers_, false);
+    // The calls wait on the medium, and requests wait for a reader: one more can be served at the same time.
+    if (slowInARow >= kSlowCallsToGrow && idle_.load() == 0 && begun_.load() < submitted_.load()) {
+      AddReader(readers_, false);
+      slowInARow = 0;
+    }
   }
 }
 

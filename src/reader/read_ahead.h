@@ -16,7 +16,20 @@
 
 namespace tovir {
 
-// How many reader threads a reading uses unless told otherwise.
+// How many reader threads a reading may use unless told otherwise. One per core starts at once; the others
+// only while calls wait on the medium (see ReadAheadPool). Measured on a machine of two cores, the full
+// display against a bare C loop reading one file after another (time in seconds, and its share of the
+// loop's):
+//   at most                       1             2             4             8            16            32
+//   100,000 files, warm     0.46 (1.25)   0.25 (0.71)   0.25 (0.66)        -       0.23 (0.65)   0.23 (0.62)
+//   100,000 files, cold     5.9  (1.00)   4.1  (0.65)   2.6  (0.42)   1.5  (0.27)   1.3  (0.23)   1.2  (0.20)
+//   2,000 files, 1 ms per
+//   open and status call    4.45 (1.00)   2.2  (0.50)   1.15 (0.25)   0.59 (0.13)   0.32 (0.07)   0.19 (0.04)
+//   Wine, 20,000 files      3.3           2.0                -             -        2.15          2.0
+// A file server wants as many calls in flight as it can get, and a cold disk gains until about 16; a warm
+// disk keeps one reader per core whatever the number; Wine's single server process is the limit from two on.
+// 16 is the first count at which a file server is ten times faster than one reader, and it costs a cold disk
+// little against 32: a ring of 16 small slots per reader, threads asleep in their calls.
 inline constexpr size_t kDefaultReaders = 16;
 // The most a caller may ask for.
 inline constexpr size_t kMaxReaders = 64;
