@@ -17,8 +17,6 @@ namespace tovir {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-using Entry = test::MemoryFileSystem::FileEntry;
-using Fault = test::MemoryFileSystem::Fault;
 using Ms = std::chrono::milliseconds;
 
 std::string FileNumber(int i) {
@@ -134,39 +132,6 @@ TEST(Reading, InputIsHeardWhileAnOpenHangsAndNothingOutlivesTheReading) {
       EXPECT_EQ(form.ListBox9[1], "N2");
     }
   }
-}
-
-// Rows come in row order and as the plain loop makes them, whatever order the readers finish in.
-TEST(Reading, RowsAreTheSameWithAnyNumberOfReaders) {
-  test::MemoryFileSystem memory;
-  const std::string folder = JoinPath("X", "MCADAM");
-  AddGroup(memory, folder, "G", 300);
-  std::string sato = JoinPath(JoinPath(folder, "G"), "SATO");
-  // Missing, unopenable, short, NUL-noted and timeless drawing files among them.
-  memory.AddFile(JoinPath(sato, "Mc000007.1@@"),
-                 {mkdata::DrawingFileBytes("X"), 1019394358, test::MemoryFileSystem::Fault::kOpenFails});
-  memory.AddFile(JoinPath(sato, "Mc000011.1@@"), Entry{std::string(120, 'h'), 1019394358});
-  memory.AddFile(JoinPath(sato, "Mc000013.1@@"), Entry{mkdata::DrawingFileBytes(""), 1019394358});
-  memory.AddFile(JoinPath(sato, "Mc000017.1@@"), Entry{mkdata::DrawingFileBytes("NO TIME"), std::nullopt});
-  memory.AddDirectory(JoinPath(sato, "Mc000019.1@@"));
-  auto rows = [&](size_t readers) {
-    test::GatedFileSystem fs(memory, "never", std::chrono::microseconds(readers % 3 * 50));
-    kit::HeadlessApplication app;
-    Program program(app, fs, {folder}, 1, readers);
-    std::vector<std::string> out;
-    for (size_t i = 0; i < program.Form1().ListBox13.Count(); ++i)
-      out.emplace_back(program.Form1().ListBox13[i]);
-    EXPECT_EQ(memory.OpenFiles(), 0);
-    return out;
-  };
-  std::vector<std::string> plain = rows(1);
-  ASSERT_EQ(plain.size(), 300u);
-  EXPECT_EQ(plain[6], "SATO   P7,01" + std::string(16, ' ') + "  ");
-  EXPECT_EQ(plain[10].substr(28).size(), 1 + 14 + 1 + 16u);
-  EXPECT_EQ(plain[12].size(), 44u);
-  EXPECT_EQ(plain[16], "SATO   P17,01" + std::string(15, ' ') + "  NO TIME");
-  EXPECT_EQ(plain[18], "SATO   P19,01" + std::string(15, ' ') + "  ");
-  for (size_t readers : {2, 5, 16, 64}) EXPECT_EQ(rows(readers), plain) << readers;
 }
 
 }  // namespace
