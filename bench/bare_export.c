@@ -4,9 +4,11 @@
  * directory), assembles the whole copy text in one buffer and writes it out, in CP932 as it stands or in
  * UTF-8 through iconv. Its output must equal tovir-cli's byte for byte; the end-to-end benchmark checks that.
  *
- *   bare_export short|full cp932|utf-8 FOLDER GROUP
+ *   bare_export short|full cp932|utf-8 FOLDER GROUP [LATENCY_US]
  *
- * FOLDER and GROUP are disk paths (UTF-8); GROUP must be the folder's first group, as tovir-cli loads it. */
+ * FOLDER and GROUP are disk paths (UTF-8); GROUP must be the folder's first group, as tovir-cli loads it.
+ * LATENCY_US, when given, is waited before every open and every status call, as a file server would make
+ * each wait (the benchmark gives tovir-cli's file system the same delay). */
 #include <dirent.h>
 #include <errno.h>
 #include <fcntl.h>
@@ -28,6 +30,16 @@ typedef struct {
   char cp932[512]; /* the name as the program sees it */
   char user[7];    /* bytes 3 to 8 of the name, cut before a "_" that is not first */
 } IndexFile;
+
+static long latencyUs = 0;
+
+/* One open or status call's wait on the simulated medium. */
+static void wait_medium(void) {
+  if (latencyUs <= 0) return;
+  struct timespec t = {latencyUs / 1000000, (latencyUs % 1000000) * 1000};
+  while (nanosleep(&t, &t) != 0 && errno == EINTR) {
+  }
+}
 
 static int fold(int c) {
   return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c;
@@ -91,10 +103,11 @@ static const char kFullTail[] =
     " \x8dX\x90V\x93\xfa\x8e\x9e       \x92\x8d\x8bL                                                    ";
 
 int main(int argc, char** argv) {
-  if (argc != 5) {
-    fprintf(stderr, "usage: bare_export short|full cp932|utf-8 FOLDER GROUP\n");
+  if (argc != 5 && argc != 6) {
+    fprintf(stderr, "usage: bare_export short|full cp932|utf-8 FOLDER GROUP [LATENCY_US]\n");
     return 2;
   }
+  if (argc == 6) latencyUs = atol(argv[5]);
   int full = strcmp(argv[1], "full") == 0;
   int utf8 = strcmp(argv[2], "utf-8") == 0;
   char groupDir[4096], indexDir[4200], path[8192];
@@ -111,6 +124,7 @@ int main(int argc, char** argv) {
   /* The index files, sorted as the program sorts them, and the drawings they can hold at most. */
   IndexFile* files = calloc(1024, sizeof(IndexFile));
   size_t fileCount = 0, capacity = 0;
+  wait_medium();
   DIR* dir = opendir(indexDir);
   if (dir == NULL) return 1;
   struct dirent* entry;
@@ -128,6 +142,7 @@ int main(int argc, char** argv) {
   for (size_t i = 0; i < fileCount; ++i) {
     struct stat st;
     snprintf(path, sizeof path, "%s/%s", indexDir, files[i].disk);
+    wait_medium();
     if (stat(path, &st) == 0 && st.st_size > HEADER)
       capacity += ((size_t)st.st_size - HEADER + RECORD - 1) / RECORD;
   }
@@ -141,6 +156,8 @@ int main(int argc, char** argv) {
   size_t count = 0;
   for (size_t i = 0; i < fileCount; ++i) {
     snprintf(path, sizeof path, "%s/%s", indexDir, files[i].disk);
+    wait_medium();
+    wait_medium();
     int fd = open(path, O_RDONLY);
     if (fd < 0) break;
     char header[HEADER];
@@ -219,9 +236,12 @@ int main(int argc, char** argv) {
         if (!convert(toUtf8, user, strlen(user), userDisk, sizeof userDisk - 1, &len)) return 1;
         userDisk[len] = '\0';
         snprintf(path, sizeof path, "%s/%s", groupDir, userDisk);
+        wait_medium();
         dirFd = open(path, O_RDONLY | O_DIRECTORY);
       }
       if (dirFd < 0) continue;
+      wait_medium();
+      wait_medium();
       int fd = openat(dirFd, fileNames + d * 13, O_RDONLY);
       if (fd < 0) continue;
       struct stat st;

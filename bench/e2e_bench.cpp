@@ -1,10 +1,13 @@
 // End to end: tovir-cli's export mode against bare_export, the bare C loop doing the same work. Each scenario
 // first checks that both write the same bytes, then times them side by side (warm: after one run each; cold:
-// with the data's pages dropped from the page cache before every run) and prints the ratio of the medians and
-// the peak memory of each.
+// with the data's pages dropped from the page cache before every run; file server: both wait 1 ms before
+// every open and status call, tovir-cli's export through a file system that does so) and prints the ratio of
+// the medians and the peak memory of each.
 //
-//   e2e_bench [--cli PATH] [--bare PATH] [--runs N] [--only NAME] [--absurd]
+//   e2e_bench [--cli PATH] [--bare PATH] [--latency-cli PATH] [--readers N] [--runs N] [--only NAME]
+//   [--absurd]
 //
+// --readers gives tovir-cli's --readers (1: the files read one after another, as a plain loop reads them).
 // --absurd also lists an index file of 8 GiB of zero bytes with tovir-cli under a 4 GB address-space limit.
 #include <fcntl.h>
 #include <ftw.h>
@@ -38,6 +41,7 @@ struct DataSet {
 constexpr DataSet kShort100k{"short-100k", 8, 13021, true};
 constexpr DataSet kShort1m{"short-1m", 8, 130209, true};
 constexpr DataSet kFull100k{"full-100k", 8, 13021, false};
+constexpr DataSet kFull2k{"full-2k", 8, 261, false};
 
 struct Scenario {
   const char* name;
@@ -45,6 +49,7 @@ struct Scenario {
   bool full;
   const char* encoding;
   bool cold;
+  int latencyUs = 0;  // waited before every open and status call
 };
 
 const Scenario kScenarios[] = {
@@ -54,6 +59,7 @@ const Scenario kScenarios[] = {
     {"full 100k cp932 warm", &kFull100k, true, "cp932", false},
     {"full 100k utf-8 warm", &kFull100k, true, "utf-8", false},
     {"full 100k cp932 cold", &kFull100k, true, "cp932", true},
+    {"full 2k 1 ms per call", &kFull2k, true, "cp932", false, 1000},
 };
 
 // The first group mkdata writes.
@@ -168,12 +174,25 @@ double Median(std::vector<double> v) {
   return v[v.size() / 2];
 }
 
-int RunScenario(const Scenario& s, const std::string& cli, const std::string& bare, int runs) {
+struct Programs {
+  std::string cli, bare, latencyCli, readers;  // readers: empty for tovir-cli's own choice
+};
+
+int RunScenario(const Scenario& s, const Programs& p, int runs) {
   std::string folder = Folder(*s.data);
-  std::vector<std::string> tovir{cli, "--encoding", s.encoding};
-  if (s.full) tovir.push_back("--full");
-  tovir.push_back(folder);
-  std::vector<std::string> floor{bare, s.full ? "full" : "short", s.encoding, folder, kGroup};
+  std::vector<std::string> tovir;
+  std::vector<std::string> floor{p.bare, s.full ? "full" : "short", s.encoding, folder, kGroup};
+  if (s.latencyUs > 0) {
+    // The same export over a file system that waits as the bare loop does.
+    std::string latency = std::to_string(s.latencyUs);
+    tovir = {p.latencyCli, latency, p.readers.empty() ? "0" : p.readers, folder};
+    floor.push_back(latency);
+  } else {
+    tovir = {p.cli, "--encoding", s.encoding};
+    if (s.full) tovir.push_back("--full");
+    if (!p.readers.empty()) tovir.insert(tovir.end(), {"--readers", p.readers});
+    tovir.push_back(folder);
+  }
 
   // The same bytes first: a floor that does less work would measure nothing.
   std::string outA = (Root() / "out-tovir").string(), outB = (Root() / "out-bare").string();
@@ -230,7 +249,9 @@ int RunAbsurd(const std::string& cli) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string cli = TOVIR_CLI, bare = BARE_EXPORT, only;
+  Programs programs{TOVIR_CLI, BARE_EXPORT, TOVIR_LATENCY_CLI, ""};
+  std::string& cli = programs.cli;
+  std::string only;
   int runs = 5;
   bool absurd = false;
   for (int i = 1; i < argc; ++i) {
@@ -238,7 +259,11 @@ int main(int argc, char** argv) {
     if (a == "--cli" && i + 1 < argc) {
       cli = argv[++i];
     } else if (a == "--bare" && i + 1 < argc) {
-      bare = argv[++i];
+      programs.bare = argv[++i];
+    } else if (a == "--latency-cli" && i + 1 < argc) {
+      programs.latencyCli = argv[++i];
+    } else if (a == "--readers" && i + 1 < argc) {
+      programs.readers = argv[++i];
     } else if (a == "--runs" && i + 1 < argc) {
       runs = std::max(1, std::atoi(argv[++i]));
     } else if (a == "--only" && i + 1 < argc) {
@@ -246,18 +271,21 @@ int main(int argc, char** argv) {
     } else if (a == "--absurd") {
       absurd = true;
     } else {
-      std::fprintf(stderr,
-                   "usage: e2e_bench [--cli PATH] [--bare PATH] [--runs N] [--only NAME] [--absurd]\n");
+      std::fprintf(
+          stderr,
+          "usage: e2e_bench [--cli PATH] [--bare PATH] [--latency-cli PATH] [--readers N] [--runs N] "
+          "[--only NAME] [--absurd]\n");
       return 2;
     }
   }
-  std::printf("tovir-cli: %s\n", cli.c_str());
+  std::printf("tovir-cli: %s%s%s\n", cli.c_str(), programs.readers.empty() ? "" : " --readers ",
+              programs.readers.c_str());
   std::printf("%-22s %9s %10s %10s %8s %10s %10s %8s\n", "scenario", "drawings", "tovir ms", "bare ms",
               "ratio", "tovir MB", "bare MB", "ratio");
   int failed = 0;
   for (const Scenario& s : kScenarios) {
     if (!only.empty() && std::string(s.name).find(only) == std::string::npos) continue;
-    failed |= RunScenario(s, cli, bare, runs);
+    failed |= RunScenario(s, programs, runs);
   }
   if (absurd) failed |= RunAbsurd(cli);
   return failed;

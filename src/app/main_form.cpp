@@ -1,7 +1,10 @@
 // TForm1: the main window's behaviour.
 #include "app/main_form.h"
 
+#include <chrono>
+#include <exception>
 #include <new>
+#include <optional>
 #include <span>
 #include <utility>
 
@@ -23,6 +26,10 @@ namespace {
 using Order = StringList::Order;
 using Selection = kit::TListBox::Selection;
 
+// The longest the windows go without their messages while the full display waits for a reader, however long
+// the medium takes: the progress window animates and Cancel is heard within a tenth of a second.
+constexpr std::chrono::milliseconds kMessageSlice{50};
+
 std::string IndexDirectoryOf(std::string_view folder, std::string_view group) {
   return JoinPath(JoinPath(folder, group), kIndexDirectoryName);
 }
@@ -36,7 +43,7 @@ std::string_view FirstCharacter(std::string_view path) {
 }  // namespace
 
 TForm1::TForm1(kit::Application& app, fs::FileSystem& fs, const std::vector<std::string>& args,
-               int startDisplay)
+               int startDisplay, size_t readers)
     : kit::TForm(app, Design(), true),
       Bevel1(*this, "Bevel1"),
       Label8(*this, "Label8"),
@@ -68,7 +75,8 @@ TForm1::TForm1(kit::Application& app, fs::FileSystem& fs, const std::vector<std:
       ListBox9(notes_),
       ListBox12(dates_),
       app_(app),
-      fs_(fs) {
+      fs_(fs),
+      readers_(readers) {
   ListBox13.SetRows(&rows_);
   if (startDisplay != 0) RadioGroup1.SetItemIndex(startDisplay);
   Menu = &MainMenu1;
@@ -223,7 +231,7 @@ void TForm1::ScanIndexDirectory(std::string_view indexDirectory) {
 }
 
 void TForm1::ReadIndexFiles() {
-  IndexReadResult result = tovir::ReadIndexFiles(fs_, Edit0, ListBox2, table_, drawingLimit_);
+  IndexReadResult result = tovir::ReadIndexFiles(fs_, Edit0, ListBox2, table_, drawingLimit_, readers_);
   if (result.unreadable == 0) return;
   // The other index files are read all the same; the status line says what is missing, without a beep, as a
   // note rather than an error.
@@ -262,34 +270,60 @@ void TForm1::FullDisplay() {
   ProgressBar1.SetVisible(true);
   progressTrace_.clear();
   reading_ = true;
+  ++readings_;
+  std::optional<DrawingFileReadAhead> readAhead;
+  std::exception_ptr failure;
   try {
     rows_.BeginFull(n);
-    // Each user directory is opened once for the whole reading, and each drawing file relative to it.
-    DrawingFileReader reader(fs_, Edit0);
+    // The readers read the drawing files in row order, ahead of this loop, each user directory opened once;
+    // the loop takes their results in turn.
+    readAhead.emplace(fs_, Edit0, readers_);
+    size_t requested = 0;
     for (size_t i = 0; i < n; ++i) {
       int position = ProgressPosition(i, n);
       ProgressBar1.SetPosition(position);
       progressTrace_.push_back(position);
       readingPass_ = static_cast<int>(i);
       app_.ProcessMessagesWhileBusy();
-      if (ReadCancelled != 0) {
-        app_.Beep();
-        break;
-      }
-      // A drop, a group click or a display change arrived, or the window is closing: they take over,
-      // silently.
-      if (!deferred_.empty() || app_.Terminated()) break;
-      FileInfo info = reader.Read(table_.User(i), table_.FileName(i));
+      if (!ReadingGoesOn()) break;
+      for (size_t room = readAhead->Room(); room > 0 && requested < n; --room, ++requested)
+        readAhead->Request(table_.User(requested), table_.FileName(requested));
+      FileInfo info;
+      if (!AwaitFileInfo(*readAhead, info)) break;
       rows_.AddFull(info.updateDate, info.note);
       ListBox13.RowsAdded();
     }
   } catch (...) {
     // The reading failed half-way (the file layer threw, memory ran out): the window must not stay in the
     // reading state, or every later drop and click would wait for a reading that never ends.
-    EndReading();
-    throw;
+    failure = std::current_exception();
   }
+  if (readAhead) StopReaders(*readAhead);
+  readAhead.reset();
   EndReading();
+  if (failure) std::rethrow_exception(failure);
+}
+
+bool TForm1::ReadingGoesOn() {
+  if (ReadCancelled != 0) {
+    app_.Beep();
+    return false;
+  }
+  // A drop, a group click or a display change arrived, or the window is closing: they take over, silently.
+  return deferred_.empty() && !app_.Terminated();
+}
+
+bool TForm1::AwaitFileInfo(DrawingFileReadAhead& readAhead, FileInfo& info) {
+  while (!readAhead.Take(info, kMessageSlice)) {
+    app_.ProcessMessages();
+    if (!ReadingGoesOn()) return false;
+  }
+  return true;
+}
+
+void TForm1::StopReaders(DrawingFileReadAhead& readAhead) {
+  readAhead.Stop();
+  while (!readAhead.WaitStopped(kMessageSlice)) app_.ProcessMessages();
 }
 
 void TForm1::EndReading() {

@@ -14,6 +14,7 @@
 #include "kit/controls.h"
 #include "reader/drawing_table.h"
 #include "reader/file_info.h"
+#include "reader/read_ahead.h"
 #include "view/drawing_rows.h"
 
 namespace tovir {
@@ -39,8 +40,10 @@ class TForm1 : public kit::TForm {
   // args[0], if there is one, as a drawing-data folder.
   // `startDisplay` is the display item chosen before the folder is taken (0 short, 1 full): the program
   // starts with the short one; tovir-cli asks for the full one so that it loads the group only once.
+  // `readers`: how many threads read the index files and drawing files ahead (1 makes the file calls in the
+  // order of a plain loop).
   TForm1(kit::Application& app, fs::FileSystem& fs, const std::vector<std::string>& args,
-         int startDisplay = 0);
+         int startDisplay = 0, size_t readers = kDefaultReaders);
   // The windows created after this one.
   void AttachWindows(TForm2& form2, TForm4& form4, TForm5& form5);
 
@@ -86,6 +89,9 @@ class TForm1 : public kit::TForm {
   const std::vector<int>& ProgressTrace() const { return progressTrace_; }
   // The pass of the running full display (the drawing being read, from 0), or -1 when none runs.
   int ReadingPass() const { return readingPass_; }
+  // How many full displays have begun since the window was made: tells a new reading from the same one seen
+  // again (messages are processed many times at one pass while a reader is awaited).
+  int Readings() const { return readings_; }
 
   // Controls shown in the window, in the order they are created.
   kit::TBevel Bevel1;
@@ -143,6 +149,15 @@ class TForm1 : public kit::TForm {
   // step; running out of memory is said on the status line. The exception goes on to be reported.
   void FailLoad(bool outOfMemory);
   void FullDisplay();
+  // After messages were processed inside the reading: whether it goes on. A cancel ends it with a beep; input
+  // that waits for the reading to end, and the program's end, end it silently.
+  bool ReadingGoesOn();
+  // The next drawing's result, taken as soon as it is there; messages are processed while it is not, so the
+  // windows live and hear Cancel even while one file's open hangs. False when the reading ends meanwhile.
+  bool AwaitFileInfo(DrawingFileReadAhead& readAhead, FileInfo& info);
+  // No drawing file not yet begun is read; those being read are finished and closed, with messages processed
+  // meanwhile, so that nothing outlives the reading.
+  void StopReaders(DrawingFileReadAhead& readAhead);
   // However the full display's reading ends: the reading state, both bars and the progress window back as
   // they were, then whatever input waited.
   void EndReading();
@@ -158,6 +173,7 @@ class TForm1 : public kit::TForm {
 
   kit::Application& app_;
   fs::FileSystem& fs_;
+  const size_t readers_;
 
   // The drawing table of the shown group and the rows of the drawing list composed from it.
   CompactDrawingTable table_;
@@ -182,6 +198,7 @@ class TForm1 : public kit::TForm {
 
   bool reading_ = false;
   int readingPass_ = -1;
+  int readings_ = 0;
   std::vector<int> progressTrace_;
   std::deque<std::function<void()>> deferred_;
   bool runningDeferred_ = false;

@@ -6,9 +6,9 @@
 namespace tovir {
 
 Program::Program(kit::Application& app, fs::FileSystem& fs, const std::vector<std::string>& args,
-                 int startDisplay) {
+                 int startDisplay, size_t readers) {
   app.SetTitle(msg::kAppTitle);
-  form1_ = std::make_unique<TForm1>(app, fs, args, startDisplay);
+  form1_ = std::make_unique<TForm1>(app, fs, args, startDisplay, readers);
   form5_ = std::make_unique<TForm5>(app);
   form4_ = std::make_unique<TForm4>(app);
   form2_ = std::make_unique<TForm2>(app);

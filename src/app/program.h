@@ -19,9 +19,10 @@ class Program {
  public:
   // Sets the title, creates Form1 (whose creation takes args[0] as a folder), Form5, Form4 and Form2, and
   // shows the main window.
-  // `startDisplay`: the display item chosen before the folder is taken (see TForm1).
+  // `startDisplay`: the display item chosen before the folder is taken; `readers`: the threads that read
+  // ahead (see TForm1).
   Program(kit::Application& app, fs::FileSystem& fs, const std::vector<std::string>& args,
-          int startDisplay = 0);
+          int startDisplay = 0, size_t readers = kDefaultReaders);
 
   TForm1& Form1() { return *form1_; }
   TForm2& Form2() { return *form2_; }

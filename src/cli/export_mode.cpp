@@ -43,7 +43,7 @@ int Export(const ExportOptions& options, fs::FileSystem& fs, const Sink& out, co
   // The full display is chosen before the folder is taken, so the group it loads is read once, straight into
   // that display; a named group is first loaded in the short display, which reads only its index files.
   const bool fullFromStart = options.full && !options.group;
-  Program program(app, fs, args, fullFromStart ? 1 : 0);
+  Program program(app, fs, args, fullFromStart ? 1 : 0, options.readers);
   checked();
   TForm1& form = program.Form1();
   auto message = [&](std::string_view cp932) { err(driver::Encode(cp932, options.encoding) + "\n"); };

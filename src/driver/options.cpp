@@ -9,8 +9,6 @@ namespace tovir::driver {
 
 namespace {
 
-constexpr int kMaxReaders = 64;
-
 bool IsOption(std::string_view arg) {
   return arg.size() > 1 && arg[0] == '-';
 }
@@ -102,7 +100,7 @@ std::optional<Options> ParseExport(const std::vector<std::string>& args, std::st
     } else if (a == "--readers") {
       const std::string* n = value("a number from 1 to " + std::to_string(kMaxReaders));
       if (n == nullptr) return std::nullopt;
-      int readers = 0;
+      size_t readers = 0;
       auto [end, ec] = std::from_chars(n->data(), n->data() + n->size(), readers);
       if (ec != std::errc() || end != n->data() + n->size() || readers < 1 || readers > kMaxReaders) {
         return Fail(error, "--readers needs a number from 1 to " + std::to_string(kMaxReaders));

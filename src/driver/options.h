@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "driver/output.h"
+#include "reader/read_ahead.h"
 
 namespace tovir::driver {
 
@@ -23,8 +24,8 @@ struct ExportOptions {
   std::optional<std::string> group;  // CP932; the first group whose trimmed name equals it
   bool allGroups = false;
   Encoding encoding = Encoding::kUtf8;
-  int readers = 0;        // reader threads of the full display; 0: the program's own choice
-  bool progress = false;  // draw a progress bar on standard error while the full display reads
+  size_t readers = kDefaultReaders;  // threads reading files ahead, 1 to kMaxReaders
+  bool progress = false;             // draw a progress bar on standard error while the full display reads
 };
 
 struct Options {

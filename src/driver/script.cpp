@@ -417,8 +417,10 @@ void ScriptRunner::Layout(const Command&) {
 void ScriptRunner::OnProcessMessages() {
   int pass = program_ ? program_->Form1().ReadingPass() : -1;
   if (pass < 0) return;
-  if (pass == 0) {
-    // A new full display: what an earlier one never reached is dropped; what waits now is for this one.
+  if (program_->Form1().Readings() != reading_) {
+    // A new full display: what an earlier one never reached is dropped; what waits now is for this one. (Its
+    // first pass may process messages many times while the first drawing file is awaited.)
+    reading_ = program_->Form1().Readings();
     DropArmed();
     for (Held& h : held_) h.armed = true;
   }

@@ -98,6 +98,7 @@ class ScriptRunner {
   kit::Scriptable& input_;
   std::unique_ptr<Program> program_;
   std::vector<Held> held_;
+  int reading_ = 0;  // the full display the held commands are armed for
 };
 
 }  // namespace tovir::driver

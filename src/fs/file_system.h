@@ -44,7 +44,8 @@ struct FileHead {
 };
 
 // A directory held open for reading many files in it: each costs one open, one status call for both the kind
-// of file and its last-write time, one read and one close.
+// of file and its last-write time, one read and one close. ReadHead may be called from several threads at
+// once.
 class Directory {
  public:
   virtual ~Directory() = default;
@@ -69,6 +70,7 @@ struct DirectoryIdentity {
   bool operator==(const DirectoryIdentity&) const = default;
 };
 
+// Every call may be made from several threads at once: the full display's readers share one file system.
 class FileSystem {
  public:
   using EntryCallback = std::function<void(std::string_view name)>;

@@ -1,6 +1,7 @@
 // Reads a drawing file's update date and note.
 #include "reader/file_info.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "base/cp932.h"
@@ -58,23 +59,92 @@ DrawingFileReader::DrawingFileReader(fs::FileSystem& fs, std::string_view indexD
     : fs_(fs), group_(GroupDirectoryOf(indexDirectory)) {}
 
 FileInfo DrawingFileReader::Read(std::string_view user, std::string_view drawingFile) {
+  return ReadIn(*DirectoryOf(user), drawingFile);
+}
+
+std::shared_ptr<DrawingFileReader::UserDirectory> DrawingFileReader::DirectoryOf(std::string_view user) {
+  std::lock_guard lock(mutex_);
   auto it = directories_.find(user);
   if (it == directories_.end()) {
     if (directories_.size() >= kMaxOpenDirectories) directories_.clear();
     std::string path = group_;
     path.append(user);
-    it = directories_.emplace(std::string(user), fs_.OpenDirectory(path)).first;
+    it = directories_.emplace(std::string(user), std::make_shared<UserDirectory>(std::move(path))).first;
   }
+  return it->second;
+}
+
+fs::Directory* DrawingFileReader::UserDirectory::Open(fs::FileSystem& fs) {
+  std::lock_guard lock(mutex_);
+  if (!tried_) {
+    directory_ = fs.OpenDirectory(path_);
+    tried_ = true;
+  }
+  return directory_.get();
+}
+
+FileInfo DrawingFileReader::ReadIn(UserDirectory& directory, std::string_view drawingFile) {
   FileInfo info;
+  fs::Directory* open = directory.Open(fs_);
   // No file can be opened inside a user directory that cannot be.
-  if (it->second == nullptr) return info;
+  if (open == nullptr) return info;
   char head[kNoteOffset + kNoteSize];
-  fs::FileHead got = it->second->ReadHead(drawingFile, head, sizeof head);
+  fs::FileHead got = open->ReadHead(drawingFile, head, sizeof head);
   if (!got.opened) return info;
   info.opened = true;
   if (got.lastWrite) info.updateDate = FormatUpdateDate(*got.lastWrite);
   SetNote(info, head, got.got);
   return info;
+}
+
+namespace {
+
+// Slots per reader, and at least: each reader finds its next drawings waiting while the caller takes a run of
+// results (a quarter of the ring), and one reader still gets runs long enough that the caller is seldom
+// woken.
+constexpr size_t kSlotsPerReader = 16;
+constexpr size_t kMinSlots = 256;
+
+}  // namespace
+
+DrawingFileReadAhead::DrawingFileReadAhead(fs::FileSystem& fs, std::string_view indexDirectory,
+                                           size_t readers)
+    : reader_(fs, indexDirectory),
+      slots_(std::max(kMinSlots, (readers == 0 ? 1 : readers) * kSlotsPerReader)),
+      last_(readers == 0 ? 1 : readers),
+      pool_(readers, slots_.size(), [this](size_t slot, size_t reader) { Work(slot, reader); }) {}
+
+size_t DrawingFileReadAhead::Room() const {
+  const size_t used = pool_.Pending() + asked_;
+  const size_t free = pool_.Slots() - used;
+  return free >= pool_.Batch() || used == 0 ? free : 0;
+}
+
+void DrawingFileReadAhead::Request(std::string_view user, std::string_view drawingFile) {
+  Slot& slot = slots_[pool_.SlotAt(asked_++)];
+  slot.user.assign(user);
+  slot.file.assign(drawingFile);
+}
+
+bool DrawingFileReadAhead::Take(FileInfo& info, std::chrono::milliseconds timeout) {
+  if (asked_ > 0) {
+    pool_.Submit(asked_);
+    asked_ = 0;
+  }
+  if (!pool_.WaitFront(timeout)) return false;
+  info = std::move(slots_[pool_.FrontSlot()].info);
+  pool_.PopFront();
+  return true;
+}
+
+void DrawingFileReadAhead::Work(size_t slot, size_t reader) {
+  Slot& s = slots_[slot];
+  LastDirectory& last = last_[reader];
+  if (last.directory == nullptr || last.user != s.user) {
+    last.directory = reader_.DirectoryOf(s.user);
+    last.user = s.user;
+  }
+  s.info = reader_.ReadIn(*last.directory, s.file);
 }
 
 }  // namespace tovir

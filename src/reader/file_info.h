@@ -1,12 +1,16 @@
 // Reads a drawing file's update date and note.
 #pragma once
 
+#include <chrono>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "fs/file_system.h"
+#include "reader/read_ahead.h"
 
 namespace tovir {
 
@@ -34,7 +38,7 @@ FileInfo ReadFileInfo(fs::FileSystem& fs, std::string_view indexDirectory, std::
 
 // Reads the update dates and notes of the drawings of one group, as the full display does for every drawing:
 // each user directory is opened once, at its first drawing, and every drawing file is then read relative to
-// it with one open, one status call, one read and one close.
+// it with one open, one status call, one read and one close. Read may be called from several threads at once.
 class DrawingFileReader {
  public:
   DrawingFileReader(fs::FileSystem& fs, std::string_view indexDirectory);
@@ -44,12 +48,75 @@ class DrawingFileReader {
   // The same result as ReadFileInfo for the same user and drawing file name.
   FileInfo Read(std::string_view user, std::string_view drawingFile);
 
+  // A user directory, opened by the first reader that needs it while the others wait for it.
+  class UserDirectory;
+  // The directory of `user`, for reading many of its files with ReadIn; kept open while anyone holds it.
+  std::shared_ptr<UserDirectory> DirectoryOf(std::string_view user);
+  FileInfo ReadIn(UserDirectory& directory, std::string_view drawingFile);
+
  private:
   fs::FileSystem& fs_;
   std::string group_;  // the group directory with its trailing separator
-  // The user directories opened so far; a null entry is one that could not be opened. A group has one user
-  // per index file, so this stays small; past a limit the handles are given back and opened again as needed.
-  std::map<std::string, std::unique_ptr<fs::Directory>, std::less<>> directories_;
+  // The user directories opened so far. A group has one user per index file, so this stays small; past a
+  // limit the handles are given back (each once its last reader is done with it) and opened again as needed.
+  std::mutex mutex_;
+  std::map<std::string, std::shared_ptr<UserDirectory>, std::less<>> directories_;
+};
+
+class DrawingFileReader::UserDirectory {
+ public:
+  explicit UserDirectory(std::string path) : path_(std::move(path)) {}
+  // The open directory, or null when it cannot be opened.
+  fs::Directory* Open(fs::FileSystem& fs);
+
+ private:
+  std::mutex mutex_;
+  std::string path_;
+  bool tried_ = false;
+  std::unique_ptr<fs::Directory> directory_;
+};
+
+// The full display's reading: the drawing files of one group read ahead by up to `readers` threads through a
+// DrawingFileReader, their results taken back in the order they were asked for. The caller asks for drawings
+// in row order while there is room, and takes each result in turn; the user and file names are copied, so the
+// readers never see the drawing table. Memory stays the same whatever the group's size: a ring of small
+// slots.
+class DrawingFileReadAhead {
+ public:
+  DrawingFileReadAhead(fs::FileSystem& fs, std::string_view indexDirectory, size_t readers);
+
+  // How many more drawings to ask for now: none until a run of slots is free (or none is pending), so that
+  // the readers are woken once for many drawings.
+  size_t Room() const;
+  // Asks for the next drawing; it goes to the readers with the others asked for at the next Take.
+  void Request(std::string_view user, std::string_view drawingFile);
+  // Waits at most `timeout` for the oldest drawing asked for and not yet taken; when it is there, takes its
+  // result into `info` and gives true. What its reading threw is thrown here.
+  bool Take(FileInfo& info, std::chrono::milliseconds timeout);
+
+  // No drawing not yet begun will be read; those being read are finished and their files closed.
+  void Stop() { pool_.Stop(); }
+  // Waits at most `timeout` for those; true when none is being read any more.
+  bool WaitStopped(std::chrono::milliseconds timeout) { return pool_.WaitStopped(timeout); }
+
+ private:
+  struct Slot {
+    std::string user;
+    std::string file;
+    FileInfo info;
+  };
+  // The user directory each reader used last: drawings of one user come one after another.
+  struct LastDirectory {
+    std::string user;
+    std::shared_ptr<DrawingFileReader::UserDirectory> directory;
+  };
+  void Work(size_t slot, size_t reader);
+
+  DrawingFileReader reader_;
+  std::vector<Slot> slots_;
+  std::vector<LastDirectory> last_;
+  size_t asked_ = 0;    // asked for and not yet handed to the readers
+  ReadAheadPool pool_;  // last: its threads stop before the slots and the reader go
 };
 
 }  // namespace tovir

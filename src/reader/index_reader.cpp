@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "base/messages.h"
 #include "base/path.h"
 #include "reader/folder_scan.h"
+#include "reader/read_ahead.h"
 
 namespace tovir {
 
@@ -26,6 +28,16 @@ constexpr size_t kFnSize = 4;
 
 // Index files are read in blocks of whole records; a group of a million drawings is one file of 192 MB.
 constexpr size_t kRecordsPerBlock = 4096;
+// What a reader reads of each index file after its header: the whole of most of them (a user's index file
+// holds a few hundred drawings), in a buffer kept for the next file.
+constexpr size_t kFirstBlockSize = 170 * kIndexRecordSize;
+
+// An index file as a reader hands it over: open, its header read, and its first records.
+struct IndexFileHead {
+  std::unique_ptr<fs::File> file;
+  std::unique_ptr<char[]> first;
+  size_t got = 0;
+};
 
 // Length of `text` up to its first NUL byte; fields are a few bytes long, so a plain loop beats a library
 // call.
@@ -71,7 +83,8 @@ bool Grow(CompactDrawingTable& table, size_t maxDrawings) {
 }  // namespace
 
 IndexReadResult ReadIndexFiles(fs::FileSystem& fs, std::string_view indexDirectory,
-                               const StringList& indexFiles, CompactDrawingTable& table, size_t maxDrawings) {
+                               const StringList& indexFiles, CompactDrawingTable& table, size_t maxDrawings,
+                               size_t readers) {
   IndexReadResult result;
   auto passOver = [&result](std::string_view entry) {
     if (result.unreadable++ == 0) result.firstUnreadable = entry;
@@ -80,59 +93,92 @@ IndexReadResult ReadIndexFiles(fs::FileSystem& fs, std::string_view indexDirecto
   std::vector<std::string> paths;
   paths.reserve(count);
   for (size_t i = 0; i < count; ++i) paths.push_back(JoinPath(indexDirectory, Trim(indexFiles[i])));
+  // One reader keeps the calls in the order of a plain loop; more read the next files while this one is
+  // taken.
+  const size_t slots = readers <= 1 ? 1 : 2 * readers;
 
   // Room for every record the files can hold, taken once: a million drawings then cost no copying and no page
   // touched twice. A file whose size cannot be had will not open either.
   uint64_t records = 0;
-  for (const std::string& path : paths) {
-    auto size = fs.FileSize(path);
-    if (!size) continue;
-    if (*size > kIndexHeaderSize)
-      records += (*size - kIndexHeaderSize + kIndexRecordSize - 1) / kIndexRecordSize;
-  }
+  ReadInOrder<std::optional<uint64_t>>(
+      count, readers, slots, [&](size_t i, std::optional<uint64_t>& size) { size = fs.FileSize(paths[i]); },
+      [&](size_t, std::optional<uint64_t>& size) {
+        if (size && *size > kIndexHeaderSize)
+          records += (*size - kIndexHeaderSize + kIndexRecordSize - 1) / kIndexRecordSize;
+        return true;
+      });
   size_t want = static_cast<size_t>(std::min<uint64_t>(table.Count() + records, maxDrawings));
   // Less than all of it is still worth having: the drawings that fit are shown.
   while (want > table.Capacity() && !table.Reserve(want))
     want = table.Capacity() + (want - table.Capacity()) / 2;
 
-  auto block = std::make_unique_for_overwrite<char[]>(kRecordsPerBlock * kIndexRecordSize);
-  for (size_t i = 0; i < count; ++i) {
-    std::string_view entry = indexFiles[i];
-    auto file = fs.OpenRead(paths[i]);
-    if (!file) {
-      passOver(entry);
-      continue;
-    }
-
-    table.AddIndexFile(CutAtNul(UserNameFromIndexFile(indexFiles[i])));
-    const auto indexFile = static_cast<uint32_t>(table.IndexFileCount() - 1);
-    char header[kIndexHeaderSize];
-    file->Read(header, sizeof header);
-    for (;;) {
-      size_t got = file->Read(block.get(), kRecordsPerBlock * kIndexRecordSize);
-      if (got == 0) break;
-      size_t tail = got % kIndexRecordSize;
-      if (tail != 0) {
-        std::memset(block.get() + got, 0, kIndexRecordSize - tail);
-        got += kIndexRecordSize - tail;
-      }
-      for (size_t offset = 0; offset < got; offset += kIndexRecordSize) {
-        const char* record = block.get() + offset;
-        if (record[kStatusOffset] == '0') continue;  // a deleted drawing
-        DrawingRecord* slot = table.AppendSlot();
-        if (slot == nullptr) {
-          if (!Grow(table, maxDrawings)) {
-            table.SetTruncated();
-            return result;
-          }
-          slot = table.AppendSlot();
+  // The records of one block, or false when the table can hold no more.
+  auto takeRecords = [&](const char* block, size_t got, uint32_t indexFile) {
+    for (size_t offset = 0; offset < got; offset += kIndexRecordSize) {
+      const char* record = block + offset;
+      if (record[kStatusOffset] == '0') continue;  // a deleted drawing
+      DrawingRecord* slot = table.AppendSlot();
+      if (slot == nullptr) {
+        if (!Grow(table, maxDrawings)) {
+          table.SetTruncated();
+          return false;
         }
-        FillRecord(*slot, record, indexFile);
+        slot = table.AppendSlot();
       }
-      if (tail != 0) break;
+      FillRecord(*slot, record, indexFile);
     }
-    if (file->Failed()) passOver(entry);
-  }
+    return true;
+  };
+  // A partial record at the end reads as if its missing bytes were NUL; the buffer has room for them.
+  auto padTail = [](char* block, size_t& got) {
+    size_t tail = got % kIndexRecordSize;
+    if (tail != 0) {
+      std::memset(block + got, 0, kIndexRecordSize - tail);
+      got += kIndexRecordSize - tail;
+    }
+    return tail;
+  };
+
+  // Each index file is opened, and its header and first records read, by a reader; the rest of a large one is
+  // read here, in the blocks of the whole file's records.
+  std::unique_ptr<char[]> block;
+  ReadInOrder<IndexFileHead>(
+      count, readers, slots,
+      [&](size_t i, IndexFileHead& head) {
+        head.got = 0;
+        head.file = fs.OpenRead(paths[i]);
+        if (!head.file) return;
+        char header[kIndexHeaderSize];
+        head.file->Read(header, sizeof header);
+        if (!head.first) head.first = std::make_unique_for_overwrite<char[]>(kFirstBlockSize);
+        head.got = head.file->Read(head.first.get(), kFirstBlockSize);
+      },
+      [&](size_t i, IndexFileHead& head) {
+        std::string_view entry = indexFiles[i];
+        if (!head.file) {
+          passOver(entry);
+          return true;
+        }
+        std::unique_ptr<fs::File> file = std::move(head.file);  // closed when this file is done
+        table.AddIndexFile(CutAtNul(UserNameFromIndexFile(entry)));
+        const auto indexFile = static_cast<uint32_t>(table.IndexFileCount() - 1);
+        size_t got = head.got;
+        if (got == 0) {
+          if (file->Failed()) passOver(entry);
+          return true;
+        }
+        size_t tail = padTail(head.first.get(), got);
+        if (!takeRecords(head.first.get(), got, indexFile)) return false;
+        while (tail == 0) {
+          if (!block) block = std::make_unique_for_overwrite<char[]>(kRecordsPerBlock * kIndexRecordSize);
+          got = file->Read(block.get(), kRecordsPerBlock * kIndexRecordSize);
+          if (got == 0) break;
+          tail = padTail(block.get(), got);
+          if (!takeRecords(block.get(), got, indexFile)) return false;
+        }
+        if (file->Failed()) passOver(entry);
+        return true;
+      });
   return result;
 }
 

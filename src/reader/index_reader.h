@@ -10,6 +10,7 @@
 #include "base/string_list.h"
 #include "fs/file_system.h"
 #include "reader/drawing_table.h"
+#include "reader/read_ahead.h"
 
 namespace tovir {
 
@@ -32,9 +33,13 @@ struct IndexReadResult {
 // Memory runs out only for absurd index files (an index file of gigabytes of zeros is millions of drawings):
 // when room for a drawing cannot be had, or `maxDrawings` are held, reading stops, the drawings read so far
 // stay and the table says it was cut short.
+//
+// Up to `readers` threads open the files ahead and read their first records; the records are still appended
+// in list order, on the calling thread, which waits for them.
 IndexReadResult ReadIndexFiles(fs::FileSystem& fs, std::string_view indexDirectory,
                                const StringList& indexFiles, CompactDrawingTable& table,
-                               size_t maxDrawings = std::numeric_limits<size_t>::max());
+                               size_t maxDrawings = std::numeric_limits<size_t>::max(),
+                               size_t readers = kDefaultReaders);
 
 // The three parallel lists of the drawing table as texts: entry i of each belongs to drawing i.
 struct DrawingTable {

@@ -3,9 +3,12 @@
 // its own.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <cstdlib>
 #include <new>
 #include <string>
+#include <thread>
 
 #include "app/program.h"
 #include "base/path.h"
@@ -17,7 +20,8 @@
 namespace {
 
 // The allocation that fails: counts down with every allocation while positive and throws when it reaches 0.
-long countdown = -1;
+// The readers allocate on threads of their own.
+std::atomic<long> countdown{-1};
 
 }  // namespace
 
@@ -27,7 +31,10 @@ long countdown = -1;
 #pragma GCC diagnostic ignored "-Wmismatched-new-delete"
 namespace {
 void* Allocate(std::size_t size) {
-  if (countdown > 0 && --countdown == 0) return nullptr;
+  long left = countdown.load();
+  while (left > 0 && !countdown.compare_exchange_weak(left, left - 1)) {
+  }
+  if (left == 1) return nullptr;
   return std::malloc(size == 0 ? 1 : size);
 }
 }  // namespace
@@ -101,16 +108,35 @@ test::MemoryFileSystem& Folder() {
   return fs;
 }
 
+// The folder on a medium whose every file open takes a while: more readers start as the reading goes on.
+class SlowFileSystem final : public fs::FileSystem {
+ public:
+  bool ListDirectory(std::string_view path, const EntryCallback& onEntry) override {
+    return Folder().ListDirectory(path, onEntry);
+  }
+  bool CanList(std::string_view path) override { return Folder().CanList(path); }
+  std::unique_ptr<fs::File> OpenRead(std::string_view path) override {
+    std::this_thread::sleep_for(std::chrono::microseconds(100));
+    return Folder().OpenRead(path);
+  }
+  std::optional<uint64_t> FileSize(std::string_view path) override { return Folder().FileSize(path); }
+  std::unique_ptr<fs::Directory> OpenDirectory(std::string_view path) override {
+    if (!CanList(path)) return nullptr;
+    return std::make_unique<fs::PathDirectory>(*this, path);
+  }
+};
+
 TEST(AllocationFailure, EveryFailedAllocationOfALoadLeavesTheListsCompleteOrEmpty) {
-  for (int mode : {0, 1}) {
+  SlowFileSystem slow;
+  for (int mode : {0, 1, 2}) {  // short display, full display, full display on a slow medium
     long failures = 0;
     for (long n = 1;; ++n) {
       kit::HeadlessApplication app;
       std::string reported;
       app.SetExceptionSink([&](std::exception_ptr error) { reported = kit::ExceptionText(error); });
-      Program program(app, Folder(), {kFolder});
+      Program program(app, mode == 2 ? static_cast<fs::FileSystem&>(slow) : Folder(), {kFolder});
       TForm1& form = program.Form1();
-      app.PickRadioItem(form.RadioGroup1, mode);
+      app.PickRadioItem(form.RadioGroup1, mode == 0 ? 0 : 1);
       countdown = n;
       app.PressRow(form.ListBox1, 1);  // group B
       const bool failed = countdown == 0;

@@ -13,8 +13,8 @@ std::string Start(const TempFolder& folder) {
   return "start " + Hex(folder.path()) + "\n";
 }
 
-// Ten drawings; rows 3 and 8 hold "gear" (in their drawing names), row 2 holds "SHAFT", row 5 a note "BOX";
-// the drawing file of row 0 is missing.
+// Ten drawings; rows 3 and 8 hold "gear" (in their drawing names), row 2 holds "SHAFT", row 5 a note "BOX",
+// rows 6 and 7 a "Z" and a "z"; the drawing file of row 0 is missing.
 TempFolder& SearchFolder() {
   static TempFolder folder;
   static bool made = false;
@@ -23,6 +23,8 @@ TempFolder& SearchFolder() {
     drawings[3].pn = "GEAR-3";
     drawings[8].pn = "gear-8";
     drawings[2].pn = "SHAFT";
+    drawings[6].pn = "Zeta-6";
+    drawings[7].pn = "fuzz-7";
     drawings[5].note = "BOX";
     drawings[0].file = false;  // a press on row 0 leaves the status line as it is
     WriteIndexFile(folder, "G", "MCSATO", drawings);
@@ -59,6 +61,15 @@ TEST(Search, WalksDownThroughMatchesAndStaysPastTheLast) {
   EXPECT_EQ(r.dumps[6]["Beeps"].Int(), 3);
   EXPECT_EQ(r.dumps[6]["SearchRow"].Int(), 2);
   EXPECT_EQ(r.dumps[6]["SearchHit"].Int(), 1);
+}
+
+TEST(Search, IgnoresTheCaseOfEveryLetterUpToZ) {
+  auto r = RunScript(Start(SearchFolder()) +
+                     "search zeta\ndump\n"
+                     "press 0\nsearch FUZZ\ndump\n");
+  EXPECT_EQ(r.dumps[0]["ListBox13Selected"].Ints(), Rows{6});
+  EXPECT_EQ(r.dumps[1]["ListBox13Selected"].Ints(), Rows{7});
+  EXPECT_EQ(r.dumps[1]["Beeps"].Int(), 0);
 }
 
 TEST(Search, APressedRowIsTestedFirstAndDatesAndNotesOnlyInTheFullDisplay) {

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "support/time_zone.h"
+
 namespace tovir {
 namespace {
 
@@ -49,6 +51,31 @@ TEST(DosTime, CivilTimeAndSecondsConvertBothWays) {
   EXPECT_EQ(t.hour, 1);
   EXPECT_EQ(t.minute, 1);
   EXPECT_EQ(t.second, 1);
+}
+
+// A file's time is stored in UTC and shown in local time: east of UTC later, west of it earlier, across the
+// date line of a year as well.
+TEST(DosTime, LocalTimeIsTheUtcTimePlusTheZonesOffset) {
+  struct Case {
+    const char* zone;
+    int64_t offset;
+    int64_t utc;
+    const char* text;
+  } cases[] = {
+      {"UTC0", 0, 1019354758, "02/04/21 02:05"},  // 2002-04-21 02:05:58 UTC
+      {"JST-9", 9 * 3600, 1019354758, "02/04/21 11:05"},
+      {"EST5", -5 * 3600, 1019354758, "02/04/20 21:05"},
+      {"IST-5:30", 5 * 3600 + 1800, 1019354758, "02/04/21 07:35"},
+      {"JST-9", 9 * 3600, 946652400, "00/01/01 00:00"},  // 1999-12-31 15:00 UTC
+      {"EST5", -5 * 3600, 946697400, "99/12/31 22:30"},  // 2000-01-01 03:30 UTC
+  };
+  for (const auto& c : cases) {
+    test::ScopedTimeZone zone(c.zone);
+    EXPECT_EQ(CurrentUtcOffsetSeconds(), c.offset) << c.zone;
+    auto dos = LocalDosDateTimeOf(c.utc);
+    ASSERT_TRUE(dos.has_value()) << c.zone;
+    EXPECT_EQ(FormatUpdateDate(*dos), c.text) << c.zone;
+  }
 }
 
 }  // namespace

@@ -118,8 +118,6 @@ TEST(CliProgram, ExitStatusesAndMessages) {
       {"", 2, "", "tovir-cli: FOLDER is missing"},
       {"--help", 0, driver::Usage(driver::Tool::kCommandLine), ""},
       {"--version", 0, "TOVIR Version 1.30 2002.04.21\n", ""},
-      {"--readers 65 " + Quote(folder.path()), 2, "",
-       "tovir-cli: --readers needs a number from 1 to 64\nusage:"},
       {"--no-heading --group GRP1 " + Quote(folder.path()), 0,
        "GRP1    SATO   P1,01" + std::string(16, ' ') + "\r\nGRP1    SATO   P2,01" + std::string(16, ' ') +
            "\r\n",
@@ -131,6 +129,21 @@ TEST(CliProgram, ExitStatusesAndMessages) {
       {"--group NOIDX --no-heading " + Quote(folder.path()), 1, "", "MC Ver3ではありません！\n"},
       {"--tab --no-heading --encoding cp932 --group GRP1 --full " + Quote(folder.path()), 0,
        "GRP1\tSATO\tP1,01\t02/04/21\t13:05\tN1\r\nGRP1\tSATO\tP2,01\t02/04/21\t13:05\tN2\r\n", ""},
+      {"--tab --no-heading --group GRP1 --full --readers 1 " + Quote(folder.path()), 0,
+       "GRP1\tSATO\tP1,01\t02/04/21\t13:05\tN1\r\nGRP1\tSATO\tP2,01\t02/04/21\t13:05\tN2\r\n", ""},
+      {"--tab --no-heading --group GRP1 --full --readers 64 " + Quote(folder.path()), 0,
+       "GRP1\tSATO\tP1,01\t02/04/21\t13:05\tN1\r\nGRP1\tSATO\tP2,01\t02/04/21\t13:05\tN2\r\n", ""},
+      {"--readers 0 " + Quote(folder.path()), 2, "",
+       "tovir-cli: --readers needs a number from 1 to 64\nusage:"},
+      {"--readers 65 " + Quote(folder.path()), 2, "",
+       "tovir-cli: --readers needs a number from 1 to 64\nusage:"},
+      {"--readers -3 " + Quote(folder.path()), 2, "",
+       "tovir-cli: --readers needs a number from 1 to 64\nusage:"},
+      {"--readers 4x " + Quote(folder.path()), 2, "",
+       "tovir-cli: --readers needs a number from 1 to 64\nusage:"},
+      {"--readers 18446744073709551617 " + Quote(folder.path()), 2, "",
+       "tovir-cli: --readers needs a number from 1 to 64\nusage:"},
+      {Quote(folder.path()) + " --readers", 2, "", "tovir-cli: --readers needs a number"},
   };
   for (const auto& c : cases) {
     Result r = Shell(kCli + " " + c.args);

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/gated_file_system.h"
 #include "support/scenario.h"
 
 namespace tovir {
@@ -69,6 +70,18 @@ TEST(Script, HelpWindowsAreCentredOverTheMainWindow) {
   EXPECT_EQ(d["Form5"]["Top"].Int(), 146 + (475 - 235) / 2);
   EXPECT_FALSE(d["Form2"]["Visible"].Bool());
   EXPECT_EQ(d["Form2"]["Left"].Int(), 42);  // where it was designed, until a reading places it
+}
+
+TEST(Script, CommandsHeldForAPassRunWhenTheFirstDrawingFileIsSlowToCome) {
+  // Every open takes longer than the full display's wait for a reader: messages are processed many times at
+  // its first pass. The held dump is for the second pass of this one reading, and runs there.
+  TempFolder folder;
+  WriteIndexFile(folder, "G", "MCSATO", Numbered(3));
+  GatedFileSystem slow(fs::NativeFileSystem(), "none", std::chrono::milliseconds(120));
+  auto r = RunScript("start " + Hex(folder.path()) + "\nduring-read 1 dump\nmode 1\n", false, &slow);
+  EXPECT_EQ(r.err, "");
+  ASSERT_EQ(r.dumps.size(), 1u);
+  EXPECT_EQ(r.last()["ListBox13"].size(), 1u);
 }
 
 TEST(Script, ExitEndsTheProgramWithoutAQuestion) {

@@ -8,8 +8,13 @@
 
 #ifndef _WIN32
 #include <sys/stat.h>
+
+#include <chrono>
+#include <filesystem>
 #endif
+#include "support/memory_file_system.h"
 #include "support/temp_folder.h"
+#include "support/time_zone.h"
 
 namespace tovir {
 namespace {
@@ -72,6 +77,46 @@ TEST(FileInfo, UpdateDateIsTheLastWriteTimeOrEmptyOutsideTheDosRange) {
     EXPECT_TRUE(info.opened);
     EXPECT_EQ(info.updateDate, c.text);
     EXPECT_EQ(info.note, "NOTE");
+  }
+}
+
+// The update date is the file's UTC time shown in the zone the machine is in, by either reader. (Made from a
+// UTC time, not from a local time converted with the same offset, which would hide an offset applied the
+// wrong way round.)
+TEST(FileInfo, UpdateDateIsTheLastWriteTimeInTheMachinesZone) {
+  struct Case {
+    const char* zone;
+    const char* text;
+  } cases[] = {
+      {"UTC0", "02/04/21 02:05"},
+      {"JST-9", "02/04/21 11:05"},
+      {"EST5", "02/04/20 21:05"},
+  };
+  constexpr int64_t kUtc = 1019354758;  // 2002-04-21 02:05:58 UTC
+  test::MemoryFileSystem memory;
+  const std::string index = JoinPath(JoinPath("M", "G"), "V3idxft");
+  memory.AddDirectory(index);
+  memory.AddFile(JoinPath(JoinPath(JoinPath("M", "G"), "SATO"), "Mc000001.1@@"),
+                 test::MemoryFileSystem::FileEntry{mkdata::DrawingFileBytes("NOTE"), kUtc});
+#ifndef _WIN32
+  test::TempFolder folder;
+  std::string path = folder.Join({"G", "SATO", "Mc000001.1@@"});
+  mkdata::WriteFile(path, mkdata::DrawingFileBytes("NOTE"));
+  mkdata::MakeDirectories(folder.Join({"G", "V3idxft"}));
+  auto when = std::chrono::file_clock::from_sys(std::chrono::sys_seconds(std::chrono::seconds(kUtc)));
+  std::filesystem::last_write_time(path, when);
+#endif
+  for (const auto& c : cases) {
+    test::ScopedTimeZone zone(c.zone);
+    EXPECT_EQ(ReadFileInfo(memory, index, "SATO", "Mc000001.1@@").updateDate, c.text) << c.zone;
+    EXPECT_EQ(DrawingFileReader(memory, index).Read("SATO", "Mc000001.1@@").updateDate, c.text) << c.zone;
+#ifndef _WIN32
+    std::string disk = folder.Join({"G", "V3idxft"});
+    EXPECT_EQ(ReadFileInfo(fs::NativeFileSystem(), disk, "SATO", "Mc000001.1@@").updateDate, c.text)
+        << c.zone;
+    EXPECT_EQ(DrawingFileReader(fs::NativeFileSystem(), disk).Read("SATO", "Mc000001.1@@").updateDate, c.text)
+        << c.zone;
+#endif
   }
 }
 

@@ -12,7 +12,7 @@ namespace {
 
 class MemoryFile final : public fs::File {
  public:
-  MemoryFile(const MemoryFileSystem::FileEntry& entry, std::shared_ptr<int> openFiles)
+  MemoryFile(const MemoryFileSystem::FileEntry& entry, std::shared_ptr<std::atomic<int>> openFiles)
       : entry_(entry), openFiles_(std::move(openFiles)) {
     ++*openFiles_;
   }
@@ -39,7 +39,7 @@ class MemoryFile final : public fs::File {
 
  private:
   const MemoryFileSystem::FileEntry& entry_;
-  std::shared_ptr<int> openFiles_;
+  std::shared_ptr<std::atomic<int>> openFiles_;
   size_t position_ = 0;
   bool failed_ = false;
 };

@@ -1,7 +1,9 @@
 // A file system held in memory, for tests and fuzzing: files with any bytes, names and times, and files that
-// fail to open or fail part way through a read, without touching the disk.
+// fail to open or fail part way through a read, without touching the disk. Reading may come from several
+// threads at once; adding files may not.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -40,7 +42,7 @@ class MemoryFileSystem final : public fs::FileSystem {
   }
 
   // Files opened and not yet closed.
-  int OpenFiles() const { return *openFiles_; }
+  int OpenFiles() const { return openFiles_->load(); }
 
   bool ListDirectory(std::string_view path, const EntryCallback& onEntry) override;
   bool CanList(std::string_view path) override;
@@ -57,7 +59,8 @@ class MemoryFileSystem final : public fs::FileSystem {
   Node& Make(std::string_view path, bool directory);
 
   std::map<std::string, Node, std::less<>> nodes_;
-  std::shared_ptr<int> openFiles_ = std::make_shared<int>(0);
+  // Counted from the readers' threads too.
+  std::shared_ptr<std::atomic<int>> openFiles_ = std::make_shared<std::atomic<int>>(0);
 };
 
 }  // namespace tovir::test

@@ -72,6 +72,9 @@ TEST(Rows, SearchIgnoresLetterCaseAndOuterBlanksOnly) {
       {Sjis("　"), "@", false},  // the full-width blank's trail byte is "@"
       {Sjis("Ｂ"), "a", false},  // "Ｂ" has the trail byte 0x61, "a"
       {"02/04/21 13:05 GEAR", "gear", true},
+      {"ZETA-9,Z1", "zeta-9,z", true},  // the last letter folds like the others
+      {"zeta-9,z1", "ZETA-9,Z", true},
+      {"ZETA", "y", false},
   };
   for (const auto& c : cases) EXPECT_EQ(RowMatches(c.row, c.text), c.match) << c.row << " / " << c.text;
 }

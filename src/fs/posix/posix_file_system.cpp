@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <mutex>
 #include <vector>
 
 #include "base/cp932.h"
@@ -204,25 +205,38 @@ class PosixDirectory final : public Directory {
   }
 
   // The entry whose CP932 name equals `name` ignoring ASCII letter case (the first in byte order when several
-  // do). The directory is listed once, at the first name that needs it.
+  // do). The directory is listed once, at the first name that needs it, by whichever reader needs it first;
+  // after that the listing never changes, and every reader looks it up without waiting for another.
   std::optional<std::string> FindIgnoringCase(std::string_view name) {
-    if (!listed_) {
-      listed_ = true;
-      int copy = openat(fd_.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-      Dir listing(copy >= 0 ? fdopendir(copy) : nullptr);
-      if (listing.get() == nullptr && copy >= 0) close(copy);
-      while (listing.get() != nullptr) {
-        dirent* entry = readdir(listing.get());
-        if (entry == nullptr) break;
-        entries_.emplace_back(PosixFileSystem::NameFromDisk(entry->d_name), entry->d_name);
-      }
-      std::sort(entries_.begin(), entries_.end(),
-                [](const auto& a, const auto& b) { return a.second < b.second; });
+    const Listing& listing = CaseBlindListing();
+    auto first = std::lower_bound(
+        listing.begin(), listing.end(), name,
+        [](const auto& entry, std::string_view n) { return CompareNoCase(entry.first, n) < 0; });
+    if (first == listing.end() || !EqualsNoCase(first->first, name)) return std::nullopt;
+    return first->second;
+  }
+
+  using Listing = std::vector<std::pair<std::string, std::string>>;  // (CP932 name, disk name)
+
+  // Sorted by CP932 name ignoring letter case, and names equal that way by their disk names' bytes.
+  const Listing& CaseBlindListing() {
+    std::lock_guard lock(listingMutex_);
+    if (listed_) return entries_;
+    entries_.clear();  // what a listing that ran out of memory left
+    int copy = openat(fd_.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    Dir listing(copy >= 0 ? fdopendir(copy) : nullptr);
+    if (listing.get() == nullptr && copy >= 0) close(copy);
+    while (listing.get() != nullptr) {
+      dirent* entry = readdir(listing.get());
+      if (entry == nullptr) break;
+      entries_.emplace_back(PosixFileSystem::NameFromDisk(entry->d_name), entry->d_name);
     }
-    for (const auto& [cp932, disk] : entries_) {
-      if (EqualsNoCase(cp932, name)) return disk;
-    }
-    return std::nullopt;
+    std::sort(entries_.begin(), entries_.end(), [](const auto& a, const auto& b) {
+      int order = CompareNoCase(a.first, b.first);
+      return order != 0 ? order < 0 : a.second < b.second;
+    });
+    listed_ = true;
+    return entries_;
   }
 
   FileHead ReadThroughPath(std::string_view name, void* buffer, size_t size) {
@@ -237,8 +251,9 @@ class PosixDirectory final : public Directory {
 
   Fd fd_;
   std::string path_;  // CP932, as the program named the directory
+  std::mutex listingMutex_;
   bool listed_ = false;
-  std::vector<std::pair<std::string, std::string>> entries_;  // (CP932 name, disk name)
+  Listing entries_;
 };
 
 }  // namespace
