@@ -46,6 +46,8 @@ inline constexpr std::string_view kLabelDrawing = "\x90}\x96\xca\x96\xbc\x81iPN,
 inline constexpr std::string_view kLabelUpdated = "\x8dX\x90V\x93\xfa\x8e\x9e";
 // 注記  (Label7)
 inline constexpr std::string_view kLabelNote = "\x92\x8d\x8bL";
+// ﾌｫﾙﾀﾞｰ  (the catalog's first column: the drawing-data folder's path below the archive's root)
+inline constexpr std::string_view kHeadingFolder = "\xcc\xab\xd9\xc0\xde\xb0";
 // Group名  (first field of every copy heading)
 inline constexpr std::string_view kHeadingGroup = "Group\x96\xbc";
 // 更新日  (tab heading field 4)

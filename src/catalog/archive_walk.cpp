@@ -39,7 +39,7 @@ struct Walk {
     for (const std::string& name : directories) {
       const std::string child = JoinPath(path, name);
       const std::string childRelative = relative.empty() ? name : relative + "/" + name;
-      if (!Enter(child, childRelative) && events.passedOver) events.passedOver(child);
+      if (!Enter(child, childRelative) && events.passedOver) events.passedOver(child, childRelative);
     }
     if (identity) ancestors.pop_back();
     return true;

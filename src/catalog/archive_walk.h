@@ -18,8 +18,9 @@ struct ArchiveFolder {
 };
 
 struct WalkEvents {
-  // A directory below the root that could not be listed (its path as the file system takes it).
-  std::function<void(std::string_view path)> passedOver;
+  // A directory below the root that could not be listed: its path as the file system takes it, and below the
+  // root as ArchiveFolder::relative writes it.
+  std::function<void(std::string_view path, std::string_view relative)> passedOver;
   // Another drawing-data folder found; `found` counts them so far.
   std::function<void(size_t found)> found;
 };

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/catalog_mode.h"
 #include "cli/export_mode.h"
 #include "driver/options.h"
 #include "driver/output.h"
@@ -42,6 +43,11 @@ int Run(const std::vector<std::string>& args) {
       driver::ScriptRunner runner(fs::NativeFileSystem(), options->hex, StreamSink(stdout),
                                   StreamSink(stderr));
       return runner.Run(script);
+    }
+    case driver::Options::Mode::kCatalog: {
+      driver::ExportOptions exports = options->exports;
+      exports.progress = driver::IsTerminal(stderr);
+      return cli::RunCatalog(exports, fs::NativeFileSystem(), StreamSink(stdout), StreamSink(stderr));
     }
     case driver::Options::Mode::kExport:
     case driver::Options::Mode::kWindows:

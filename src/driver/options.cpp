@@ -59,6 +59,7 @@ std::optional<Options> ParseExport(const std::vector<std::string>& args, std::st
   bool haveFolder = false;
   bool haveGroup = false;
   bool positional = false;
+  bool catalog = false;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     auto value = [&](const std::string& what) -> const std::string* {
@@ -74,6 +75,8 @@ std::optional<Options> ParseExport(const std::vector<std::string>& args, std::st
       haveFolder = true;
     } else if (a == "--") {
       positional = true;
+    } else if (a == "--catalog") {
+      catalog = true;
     } else if (a == "--full") {
       e.full = true;
     } else if (a == "--tab") {
@@ -109,6 +112,15 @@ std::optional<Options> ParseExport(const std::vector<std::string>& args, std::st
     } else {
       return Fail(error, "unknown option " + a);
     }
+  }
+  if (catalog) {
+    // A catalog is always the tab-separated table of every group of every folder.
+    if (haveGroup || e.allGroups)
+      return Fail(error, "--catalog lists every group; --group and --all-groups do not go with it");
+    if (!haveFolder) return Fail(error, "--catalog needs a ROOT");
+    options.mode = Options::Mode::kCatalog;
+    e.tab = true;
+    return options;
   }
   if (!haveFolder) return Fail(error, "FOLDER is missing");
   if (haveGroup && e.allGroups) return Fail(error, "--group and --all-groups exclude each other");
@@ -147,6 +159,7 @@ std::string Usage(Tool tool) {
   }
   return "usage: tovir-cli [--full] [--tab] [--no-heading] [--group NAME | --all-groups]\n"
          "                 [--encoding utf-8|cp932] [--readers N] FOLDER\n"
+         "       tovir-cli --catalog [--full] [--no-heading] [--encoding utf-8|cp932] [--readers N] ROOT\n"
          "       tovir-cli --script [--hex] [FILE]\n"
          "       tovir-cli --help | --version\n";
 }

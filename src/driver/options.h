@@ -17,7 +17,7 @@ enum class Tool { kWindows, kCommandLine };
 
 // What export mode writes (tovir-cli FOLDER).
 struct ExportOptions {
-  std::string folder;  // CP932
+  std::string folder;  // CP932; for a catalog, the root of the archive
   bool full = false;   // the full display, with update dates and notes
   bool tab = false;    // tab-separated lines (Copy3) instead of fixed-width ones (Copy1)
   bool heading = true;
@@ -32,6 +32,7 @@ struct Options {
   enum class Mode {
     kWindows,  // tovir.exe [FOLDER]: the program's windows
     kExport,   // tovir-cli FOLDER
+    kCatalog,  // tovir-cli --catalog ROOT: every drawing-data folder under ROOT in one table
     kScript,   // --script [--hex] [FILE]
     kHelp,     // --help: the usage, exit status 0
     kVersion,  // --version: the version window's name, number and date

@@ -122,10 +122,21 @@ class ReadAheadPool {
 // Does `read(i, result)` for i = 0 to count - 1 on up to `readers` threads, `slots` ahead at most, and hands
 // each result to `take(i, result)` on the calling thread in the order of i; `take` leaves the result ready
 // for reuse and returns false to stop. The calling thread waits as long as it takes. With one slot, each read
-// begins only after the take of the one before has returned: the calls come in the order of a plain loop.
+// begins only after the take of the one before has returned: the calls come in the order of a plain loop,
+// made on the calling thread itself when there is one reader as well.
 template <typename Result, typename Read, typename Take>
 void ReadInOrder(size_t count, size_t readers, size_t slots, Read read, Take take) {
   if (count == 0) return;
+  if (readers <= 1 && slots <= 1) {
+    // One reader, one slot: a plain loop is that order of calls, without a thread to start and wake (a caller
+    // that is itself a reader of a larger reading reads its part this way).
+    Result result{};
+    for (size_t i = 0; i < count; ++i) {
+      read(i, result);
+      if (!take(i, result)) return;
+    }
+    return;
+  }
   struct Slot {
     size_t index = 0;
     Result result{};

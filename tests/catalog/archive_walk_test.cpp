@@ -76,7 +76,7 @@ TEST(ArchiveWalk, FindsEveryFolderTheWindowWouldTakeOnceInPathOrder) {
   Unlistable fs({root.Join({"1998", "locked"})});
   std::vector<std::string> passedOver;
   size_t found = 0;
-  WalkEvents events{[&](std::string_view path) { passedOver.emplace_back(path); },
+  WalkEvents events{[&](std::string_view path, std::string_view) { passedOver.emplace_back(path); },
                     [&](size_t count) { found = count; }};
   std::vector<ArchiveFolder> folders;
   ASSERT_TRUE(FindDrawingDataFolders(fs, root.path(), events, folders));
