@@ -21,6 +21,9 @@ const char kUsage[] =
     "  --seed S          seed of the made-up names, notes and times (default 1)\n"
     "  --index-only      write the index files only, no user directories or drawing files\n"
     "  --every-code      instead of made-up drawings, drawing names and notes holding every CP932 code\n"
+    "  --folders N       FOLDER is an archive's root: N drawing-data folders YEAR/diskNNN/MCADAM in it, "
+    "each\n"
+    "                    made up from the seed plus its number\n"
     "  --raw GROUP/NAME=HEX\n"
     "                    append the bytes HEX to index file NAME of GROUP (a new file gets a 64-byte header\n"
     "                    first); the bytes are any bytes, whole records or not. May be given more than "
@@ -70,6 +73,7 @@ int main(int argc, char** argv) {
   std::vector<Raw> raws;
   std::string folder;
   bool everyCode = false;
+  long long folders = 0;
   for (int i = 1; i < argc; ++i) {
     std::string_view arg = argv[i];
     auto value = [&]() -> const char* { return i + 1 < argc ? argv[++i] : nullptr; };
@@ -87,6 +91,9 @@ int main(int argc, char** argv) {
       const char* v = value();
       if (v == nullptr || !ParseInt(v, 0, 0x7FFFFFFFFFFFFFFFll, n)) return Fail("--seed needs a number");
       options.seed = static_cast<uint64_t>(n);
+    } else if (arg == "--folders") {
+      const char* v = value();
+      if (v == nullptr || !ParseInt(v, 1, 100000, folders)) return Fail("--folders needs a number from 1");
     } else if (arg == "--index-only") {
       options.indexOnly = true;
     } else if (arg == "--every-code") {
@@ -114,8 +121,9 @@ int main(int argc, char** argv) {
   }
   if (folder.empty()) return Fail("FOLDER is missing");
 
-  auto summary =
-      everyCode ? tovir::mkdata::GenerateEveryCode(folder) : tovir::mkdata::Generate(folder, options);
+  auto summary = everyCode     ? tovir::mkdata::GenerateEveryCode(folder)
+                 : folders > 0 ? tovir::mkdata::GenerateArchive(folder, static_cast<int>(folders), options)
+                               : tovir::mkdata::Generate(folder, options);
   if (!summary) {
     std::fprintf(stderr, "tovir-mkdata: could not write %s\n", tovir::Cp932ToUtf8(folder).c_str());
     return 1;

@@ -296,4 +296,21 @@ std::optional<Summary> GenerateEveryCode(std::string_view folder) {
   return summary;
 }
 
+std::optional<Summary> GenerateArchive(std::string_view root, int folders, const Options& options) {
+  Summary total;
+  for (int i = 0; i < folders; ++i) {
+    char disk[16];
+    std::snprintf(disk, sizeof disk, "disk%03d", i % 100);
+    Options one = options;
+    one.seed = options.seed + static_cast<uint64_t>(i);
+    const std::string year = std::to_string(1995 + i / 100);
+    auto made = Generate(JoinPath(JoinPath(JoinPath(root, year), disk), "MCADAM"), one);
+    if (!made) return std::nullopt;
+    total.groups += made->groups;
+    total.indexFiles += made->indexFiles;
+    total.drawings += made->drawings;
+  }
+  return total;
+}
+
 }  // namespace tovir::mkdata

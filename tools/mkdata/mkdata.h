@@ -69,6 +69,11 @@ std::string UserName(int u);
 // the same bytes, names and times.
 std::optional<Summary> Generate(std::string_view folder, const Options& options);
 
+// Fills `root` with an archive of `folders` drawing-data folders, as copies of removable media are kept:
+// root/1995/disk000/MCADAM, root/1995/disk001/MCADAM, ... (a hundred disks a year), each made up as Generate
+// makes one, from `options.seed` plus the folder's number.
+std::optional<Summary> GenerateArchive(std::string_view root, int folders, const Options& options);
+
 // Fills `folder` with drawings whose names and notes hold every CP932 code, each whole in some field: every
 // single byte, and every lead byte followed by every byte. A second group, and its user, are named with the
 // single bytes that only code page 932 has (0x80, 0xA0, 0xFD to 0xFF).
