@@ -118,6 +118,7 @@ TEST(CliProgram, ExitStatusesAndMessages) {
       {"", 2, "", "tovir-cli: FOLDER is missing"},
       {"--help", 0, driver::Usage(driver::Tool::kCommandLine), ""},
       {"--version", 0, "TOVIR Version 1.30 2002.04.21\n", ""},
+      {"--catalog /no/such/archive", 2, "", "tovir-cli: cannot list /no/such/archive\n"},
       {"--no-heading --group GRP1 " + Quote(folder.path()), 0,
        "GRP1    SATO   P1,01" + std::string(16, ' ') + "\r\nGRP1    SATO   P2,01" + std::string(16, ' ') +
            "\r\n",
