@@ -6,9 +6,6 @@
 // folders.
 //
 //   catalog_bench [--cli PATH] [--folders N] [--runs N]
-#include <fcntl.h>
-#include <ftw.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -20,59 +17,31 @@
 #include <string>
 #include <vector>
 
+#include "bench_process.h"
 #include "mkdata.h"
 
 namespace {
 
 namespace stdfs = std::filesystem;
 
+using tovir::bench::DropFromCache;
+using tovir::bench::Median;
+
 struct Run {
-  double seconds = 0;
-  long peakKb = 0;
-  int status = -1;
+  tovir::bench::Run run;
   std::string out;
 };
 
-// Runs a program and keeps its standard output; standard error is dropped.
+// Runs a program, keeping its standard output when asked.
 Run RunProgram(const std::vector<std::string>& argv, bool keep) {
   const std::string outPath = (stdfs::temp_directory_path() / "tovir-catalog-bench.out").string();
-  auto start = std::chrono::steady_clock::now();
-  pid_t pid = fork();
-  if (pid == 0) {
-    int out = open(keep ? outPath.c_str() : "/dev/null", O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    int null = open("/dev/null", O_WRONLY);
-    if (out < 0 || null < 0) _exit(127);
-    dup2(out, 1);
-    dup2(null, 2);
-    std::vector<char*> args;
-    for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
-    args.push_back(nullptr);
-    execv(args[0], args.data());
-    _exit(127);
-  }
-  Run run;
-  int status = 0;
-  rusage usage{};
-  wait4(pid, &status, 0, &usage);
-  run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  run.peakKb = usage.ru_maxrss;
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+  Run r{tovir::bench::RunProgram(argv, keep ? outPath.c_str() : "/dev/null"), {}};
   if (keep) {
     std::ifstream in(outPath, std::ios::binary);
-    run.out.assign(std::istreambuf_iterator<char>(in), {});
+    r.out.assign(std::istreambuf_iterator<char>(in), {});
     stdfs::remove(outPath);
   }
-  return run;
-}
-
-int DropFile(const char* path, const struct stat*, int type, struct FTW*) {
-  if (type != FTW_F) return 0;
-  int fd = open(path, O_RDONLY);
-  if (fd >= 0) {
-    posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
-    close(fd);
-  }
-  return 0;
+  return r;
 }
 
 // Makes the archive once; later runs reuse it. In a child, so that this process stays small.
@@ -107,11 +76,6 @@ std::vector<std::string> Folders(const stdfs::path& archive) {
   }
   std::sort(found.begin(), found.end());
   return found;
-}
-
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
 }
 
 }  // namespace
@@ -168,21 +132,22 @@ int main(int argc, char** argv) {
       }
     }
     size_t rows = static_cast<size_t>(std::count(whole.out.begin(), whole.out.end(), '\n'));
-    if (whole.status != 0 || whole.out != expected) {
-      std::printf("%-12s the catalog's rows differ from the exports' (status %d)\n", s.name, whole.status);
+    if (whole.run.status != 0 || whole.out != expected) {
+      std::printf("%-12s the catalog's rows differ from the exports' (status %d)\n", s.name,
+                  whole.run.status);
       failed = 1;
       continue;
     }
     std::vector<double> tc, te;
-    long peak = whole.peakKb;
+    long peak = whole.run.peakKb;
     for (int r = 0; r < runs; ++r) {
-      if (s.cold) nftw(archive.c_str(), DropFile, 64, FTW_PHYS);
+      if (s.cold) DropFromCache(archive.string());
       Run c = RunProgram(catalog, false);
-      tc.push_back(c.seconds);
-      peak = std::max(peak, c.peakKb);
-      if (s.cold) nftw(archive.c_str(), DropFile, 64, FTW_PHYS);
+      tc.push_back(c.run.seconds);
+      peak = std::max(peak, c.run.peakKb);
+      if (s.cold) DropFromCache(archive.string());
       double sum = 0;
-      for (const std::string& folder : paths) sum += RunProgram(exportOf(folder), false).seconds;
+      for (const std::string& folder : paths) sum += RunProgram(exportOf(folder), false).run.seconds;
       te.push_back(sum);
     }
     std::vector<std::string> small = catalog;
@@ -190,7 +155,7 @@ int main(int argc, char** argv) {
     Run q = RunProgram(small, false);
     const double mc = Median(tc), me = Median(te);
     std::printf("%-12s %9zu %12.1f %12.1f %6.2fx %12.1f %12.1f\n", s.name, rows, mc * 1000, me * 1000,
-                mc / me, peak / 1024.0, q.peakKb / 1024.0);
+                mc / me, peak / 1024.0, q.run.peakKb / 1024.0);
     std::fflush(stdout);
   }
   return failed;

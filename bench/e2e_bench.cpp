@@ -24,6 +24,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_process.h"
 #include "mkdata.h"
 
 namespace {
@@ -98,58 +99,10 @@ std::string Folder(const DataSet& data) {
   return folder.string();
 }
 
-struct Run {
-  double seconds = 0;
-  long peakKb = 0;
-  int status = -1;
-};
-
-// Runs a program with its standard output to `outPath` and its standard error dropped.
-Run RunProgram(const std::vector<std::string>& argv, const char* outPath,
-               rlim_t addressLimit = RLIM_INFINITY) {
-  auto start = std::chrono::steady_clock::now();
-  pid_t pid = fork();
-  if (pid == 0) {
-    int out = open(outPath, O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    int null = open("/dev/null", O_WRONLY);
-    if (out < 0 || null < 0) _exit(127);
-    dup2(out, 1);
-    dup2(null, 2);
-    if (addressLimit != RLIM_INFINITY) {
-      rlimit limit{addressLimit, addressLimit};
-      setrlimit(RLIMIT_AS, &limit);
-    }
-    std::vector<char*> args;
-    for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
-    args.push_back(nullptr);
-    execv(args[0], args.data());
-    _exit(127);
-  }
-  Run run;
-  int status = 0;
-  rusage usage{};
-  wait4(pid, &status, 0, &usage);
-  run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  run.peakKb = usage.ru_maxrss;
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-  return run;
-}
-
-int DropFile(const char* path, const struct stat*, int type, struct FTW*) {
-  if (type != FTW_F) return 0;
-  int fd = open(path, O_RDONLY);
-  if (fd >= 0) {
-    fdatasync(fd);
-    posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
-    close(fd);
-  }
-  return 0;
-}
-
-// Drops the data set's file pages from the page cache (and nothing else of the machine's).
-void DropFromCache(const std::string& folder) {
-  nftw(folder.c_str(), DropFile, 64, FTW_PHYS);
-}
+using tovir::bench::DropFromCache;
+using tovir::bench::Median;
+using tovir::bench::Run;
+using tovir::bench::RunProgram;
 
 // Whether two files hold the same bytes, and how many lines the first holds; read in pieces, so this process
 // stays small.
@@ -167,11 +120,6 @@ bool SameBytes(const std::string& a, const std::string& b, size_t& lines) {
     total += static_cast<size_t>(n);
     if (n == 0) return total > 0;
   }
-}
-
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
 }
 
 struct Programs {

@@ -10,6 +10,7 @@
 
 #include "base/path.h"
 #include "mkdata.h"
+#include "support/forwarding_file_system.h"
 #include "support/temp_folder.h"
 
 #ifndef _WIN32
@@ -22,27 +23,18 @@ namespace {
 
 // The native file system, but with some directories that cannot be listed (a root-run test cannot take read
 // permission away).
-class Unlistable final : public fs::FileSystem {
+class Unlistable final : public test::ForwardingFileSystem {
  public:
-  explicit Unlistable(std::set<std::string> paths) : paths_(std::move(paths)) {}
+  explicit Unlistable(std::set<std::string> paths)
+      : ForwardingFileSystem(fs::NativeFileSystem()), paths_(std::move(paths)) {}
   bool ListDirectory(std::string_view path, const EntryCallback& onEntry) override {
-    return !paths_.count(std::string(path)) && native_.ListDirectory(path, onEntry);
-  }
-  bool CanList(std::string_view path) override { return native_.CanList(path); }
-  std::unique_ptr<fs::File> OpenRead(std::string_view path) override { return native_.OpenRead(path); }
-  std::optional<uint64_t> FileSize(std::string_view path) override { return native_.FileSize(path); }
-  std::unique_ptr<fs::Directory> OpenDirectory(std::string_view path) override {
-    return native_.OpenDirectory(path);
+    return !paths_.count(std::string(path)) && inner_.ListDirectory(path, onEntry);
   }
   bool ListEntries(std::string_view path, const KindCallback& onEntry) override {
-    return !paths_.count(std::string(path)) && native_.ListEntries(path, onEntry);
-  }
-  std::optional<fs::DirectoryIdentity> IdentityOf(std::string_view path) override {
-    return native_.IdentityOf(path);
+    return !paths_.count(std::string(path)) && inner_.ListEntries(path, onEntry);
   }
 
  private:
-  fs::FileSystem& native_ = fs::NativeFileSystem();
   std::set<std::string> paths_;
 };
 
@@ -98,22 +90,12 @@ TEST(ArchiveWalk, ADirectoryMetAgainBelowItselfIsNotEnteredTwice) {
   // system that says every directory below "a" is "a" itself.
   test::TempFolder root("archive");
   ASSERT_TRUE(mkdata::MakeDirectories(root.Join({"a", "b", "MCADAM"})));
-  struct SameAll final : fs::FileSystem {
-    fs::FileSystem& native = fs::NativeFileSystem();
+  struct SameAll final : test::ForwardingFileSystem {
+    SameAll() : ForwardingFileSystem(fs::NativeFileSystem()) {}
     std::string a;
-    bool ListDirectory(std::string_view p, const EntryCallback& e) override {
-      return native.ListDirectory(p, e);
-    }
-    bool CanList(std::string_view p) override { return native.CanList(p); }
-    std::unique_ptr<fs::File> OpenRead(std::string_view p) override { return native.OpenRead(p); }
-    std::optional<uint64_t> FileSize(std::string_view p) override { return native.FileSize(p); }
-    std::unique_ptr<fs::Directory> OpenDirectory(std::string_view p) override {
-      return native.OpenDirectory(p);
-    }
-    bool ListEntries(std::string_view p, const KindCallback& e) override { return native.ListEntries(p, e); }
     std::optional<fs::DirectoryIdentity> IdentityOf(std::string_view p) override {
       if (p.substr(0, a.size()) == a) return fs::DirectoryIdentity{1, 1};
-      return native.IdentityOf(p);
+      return inner_.IdentityOf(p);
     }
   } fs;
   fs.a = root.Join({"a"});

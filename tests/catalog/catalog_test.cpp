@@ -10,6 +10,7 @@
 #include "cli/catalog_mode.h"
 #include "cli/export_mode.h"
 #include "mkdata.h"
+#include "support/forwarding_file_system.h"
 #include "support/scenario.h"
 
 #ifndef _WIN32
@@ -22,32 +23,29 @@ namespace {
 
 // The native file system with paths that cannot be opened or listed, as a damaged medium has them (a test run
 // as root cannot take read permission away).
-class Damaged final : public fs::FileSystem {
+class Damaged final : public test::ForwardingFileSystem {
  public:
+  Damaged() : ForwardingFileSystem(fs::NativeFileSystem()) {}
   std::set<std::string> broken;
   bool ListDirectory(std::string_view path, const EntryCallback& onEntry) override {
-    return !Broken(path) && native_.ListDirectory(path, onEntry);
+    return !Broken(path) && inner_.ListDirectory(path, onEntry);
   }
-  bool CanList(std::string_view path) override { return !Broken(path) && native_.CanList(path); }
+  bool CanList(std::string_view path) override { return !Broken(path) && inner_.CanList(path); }
   std::unique_ptr<fs::File> OpenRead(std::string_view path) override {
-    return Broken(path) ? nullptr : native_.OpenRead(path);
+    return Broken(path) ? nullptr : inner_.OpenRead(path);
   }
   std::optional<uint64_t> FileSize(std::string_view path) override {
-    return Broken(path) ? std::nullopt : native_.FileSize(path);
+    return Broken(path) ? std::nullopt : inner_.FileSize(path);
   }
   std::unique_ptr<fs::Directory> OpenDirectory(std::string_view path) override {
-    return Broken(path) ? nullptr : native_.OpenDirectory(path);
+    return Broken(path) ? nullptr : inner_.OpenDirectory(path);
   }
   bool ListEntries(std::string_view path, const KindCallback& onEntry) override {
-    return !Broken(path) && native_.ListEntries(path, onEntry);
-  }
-  std::optional<fs::DirectoryIdentity> IdentityOf(std::string_view path) override {
-    return native_.IdentityOf(path);
+    return !Broken(path) && inner_.ListEntries(path, onEntry);
   }
 
  private:
   bool Broken(std::string_view path) const { return broken.count(std::string(path)) > 0; }
-  fs::FileSystem& native_ = fs::NativeFileSystem();
 };
 
 std::string Below(const test::TempFolder& root, std::string relative) {

@@ -172,16 +172,26 @@ std::wstring Win32FileSystem::WidePath(std::string_view path) {
   return wide;
 }
 
-bool Win32FileSystem::ListDirectory(std::string_view path, const EntryCallback& onEntry) {
+namespace {
+
+// Calls `each` with every entry path + "\*.*" finds; false when the directory cannot be listed.
+template <typename Each>
+bool ForEachFound(std::string_view path, Each each) {
   if (Unusable(path)) return false;
   WIN32_FIND_DATAW data;
   bool empty = false;
   FindHandle listing(OpenListing(path, data, empty));
   if (listing.get() == INVALID_HANDLE_VALUE) return empty;
   do {
-    onEntry(NarrowName(data.cFileName));
+    each(data);
   } while (FindNextFileW(listing.get(), &data));
   return true;
+}
+
+}  // namespace
+
+bool Win32FileSystem::ListDirectory(std::string_view path, const EntryCallback& onEntry) {
+  return ForEachFound(path, [&](const WIN32_FIND_DATAW& data) { onEntry(NarrowName(data.cFileName)); });
 }
 
 bool Win32FileSystem::CanList(std::string_view path) {
@@ -221,14 +231,9 @@ std::unique_ptr<Directory> Win32FileSystem::OpenDirectory(std::string_view path)
 }
 
 bool Win32FileSystem::ListEntries(std::string_view path, const KindCallback& onEntry) {
-  if (Unusable(path)) return false;
-  WIN32_FIND_DATAW data;
-  bool empty = false;
-  FindHandle listing(OpenListing(path, data, empty));
-  if (listing.get() == INVALID_HANDLE_VALUE) return empty;
-  do {
+  return ForEachFound(path, [&](const WIN32_FIND_DATAW& data) {
     const std::wstring_view name = data.cFileName;
-    if (name == L"." || name == L"..") continue;
+    if (name == L"." || name == L"..") return;
     // A junction, a symbolic link or a mounted volume is a reparse point: never entered.
     const DWORD a = data.dwFileAttributes;
     const EntryKind kind = (a & FILE_ATTRIBUTE_REPARSE_POINT) != 0 ? EntryKind::kLink
@@ -236,8 +241,7 @@ bool Win32FileSystem::ListEntries(std::string_view path, const KindCallback& onE
                            : (a & FILE_ATTRIBUTE_DEVICE) != 0      ? EntryKind::kOther
                                                                    : EntryKind::kFile;
     onEntry(NarrowName(data.cFileName), kind);
-  } while (FindNextFileW(listing.get(), &data));
-  return true;
+  });
 }
 
 std::optional<DirectoryIdentity> Win32FileSystem::IdentityOf(std::string_view path) {
