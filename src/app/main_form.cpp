@@ -314,6 +314,10 @@ bool TForm1::ReadingGoesOn() {
 }
 
 bool TForm1::AwaitFileInfo(DrawingFileReadAhead& readAhead, FileInfo& info) {
+  if (readAhead.Take(info, std::chrono::milliseconds(0))) return true;
+  // The medium keeps the reading waiting: the window shows how far it has come, not where the pacing of
+  // redraws last left it.
+  ShowReadingNow();
   while (!readAhead.Take(info, kMessageSlice)) {
     app_.ProcessMessages();
     if (!ReadingGoesOn()) return false;
@@ -324,6 +328,11 @@ bool TForm1::AwaitFileInfo(DrawingFileReadAhead& readAhead, FileInfo& info) {
 void TForm1::StopReaders(DrawingFileReadAhead& readAhead) {
   readAhead.Stop();
   while (!readAhead.WaitStopped(kMessageSlice)) app_.ProcessMessages();
+}
+
+void TForm1::ShowReadingNow() {
+  ListBox13.FlushRows();
+  ProgressBar1.Flush();
 }
 
 void TForm1::EndReading() {

@@ -92,6 +92,9 @@ class TForm1 : public kit::TForm {
   // How many full displays have begun since the window was made: tells a new reading from the same one seen
   // again (messages are processed many times at one pass while a reader is awaited).
   int Readings() const { return readings_; }
+  // The rows read so far and the progress bar drawn at once, whatever the pacing of redraws has held back:
+  // for the moments the reading stands still.
+  void ShowReadingNow();
 
   // Controls shown in the window, in the order they are created.
   kit::TBevel Bevel1;

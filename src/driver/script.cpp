@@ -426,6 +426,8 @@ void ScriptRunner::OnProcessMessages() {
   }
   for (size_t i = 0; i < held_.size();) {
     if (held_[i].armed && held_[i].pass == pass) {
+      // A command held for this pass sees the windows as they stand at it.
+      program_->Form1().ShowReadingNow();
       Command command = std::move(held_[i].command);
       held_.erase(held_.begin() + static_cast<std::ptrdiff_t>(i));
       Execute(command);
