@@ -105,7 +105,7 @@ enum class Argument {
   kDuringRead,    // a pass, then a command
 };
 
-struct CommandSpec {
+struct CommandEntry {
   std::string_view word;
   Argument argument;
   void (*run)(ScriptRunner& runner, const Command& c);
@@ -118,7 +118,7 @@ namespace {
 constexpr long long kMaxNumber = 1000000000;
 
 // Every command of the script language: its word, what it takes and what it does.
-const CommandSpec kCommands[] = {
+const CommandEntry kCommands[] = {
     {"start", Argument::kOptionalText, [](ScriptRunner&, const Command&) {}},
     {"drop", Argument::kText, [](ScriptRunner& r, const Command& c) { r.Drop(c); }},
     {"group", Argument::kNumber, [](ScriptRunner& r, const Command& c) { r.Group(c); }, 0, kMaxNumber},
@@ -144,9 +144,9 @@ const CommandSpec kCommands[] = {
     {"layout", Argument::kNone, [](ScriptRunner& r, const Command& c) { r.Layout(c); }},
 };
 
-const CommandSpec* FindCommand(std::string_view word) {
-  for (const CommandSpec& spec : kCommands) {
-    if (spec.word == word) return &spec;
+const CommandEntry* FindCommand(std::string_view word) {
+  for (const CommandEntry& command : kCommands) {
+    if (command.word == word) return &command;
   }
   return nullptr;
 }
@@ -154,7 +154,7 @@ const CommandSpec* FindCommand(std::string_view word) {
 }  // namespace
 
 std::string_view Command::Word() const {
-  return spec != nullptr ? spec->word : std::string_view();
+  return entry != nullptr ? entry->word : std::string_view();
 }
 
 std::optional<Command> ParseCommand(std::string_view line, int lineNumber, std::string& error) {
@@ -166,34 +166,35 @@ std::optional<Command> ParseCommand(std::string_view line, int lineNumber, std::
   bool hasRest = blank != std::string_view::npos;
   std::vector<std::string_view> args = Words(rest);
 
-  c.spec = FindCommand(word);
-  if (c.spec == nullptr) {
+  c.entry = FindCommand(word);
+  if (c.entry == nullptr) {
     error = word.empty() ? "empty command" : Cat({"unknown command '", word, "'"});
     return std::nullopt;
   }
-  const CommandSpec& spec = *c.spec;
+  const CommandEntry& command = *c.entry;
   auto fail = [&](std::initializer_list<std::string_view> parts) {
     error = Cat(parts);
     return std::nullopt;
   };
-  switch (spec.argument) {
+  switch (command.argument) {
     case Argument::kNone:
       if (hasRest) return fail({"'", word, "' takes no argument"});
       break;
     case Argument::kText:
     case Argument::kOptionalText:
       if (!hasRest) {
-        if (spec.argument == Argument::kText) return fail({"'", word, "' needs a text"});
+        if (command.argument == Argument::kText) return fail({"'", word, "' needs a text"});
         break;
       }
       c.hasText = true;
       if (!ParseText(rest, c.text, error)) return std::nullopt;
       break;
     case Argument::kNumber:
-      if (args.size() != 1 || !ParseNumber(args[0], c.number) || c.number < spec.min || c.number > spec.max) {
-        if (spec.max >= kMaxNumber) return fail({"'", word, "' needs a number"});
-        return fail({"'", word, "' needs a number from ", std::to_string(spec.min), " to ",
-                     std::to_string(spec.max)});
+      if (args.size() != 1 || !ParseNumber(args[0], c.number) || c.number < command.min ||
+          c.number > command.max) {
+        if (command.max >= kMaxNumber) return fail({"'", word, "' needs a number"});
+        return fail({"'", word, "' needs a number from ", std::to_string(command.min), " to ",
+                     std::to_string(command.max)});
       }
       break;
     case Argument::kPress: {
@@ -320,7 +321,7 @@ void ScriptRunner::Start(const std::vector<std::string>& args) {
 }
 
 void ScriptRunner::Execute(const Command& c) {
-  c.spec->run(*this, c);
+  c.entry->run(*this, c);
 }
 
 void ScriptRunner::Drop(const Command& c) {

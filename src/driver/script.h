@@ -19,11 +19,11 @@ namespace tovir::driver {
 using Sink = std::function<void(std::string_view)>;
 
 class ScriptRunner;
-struct CommandSpec;
+struct CommandEntry;
 
 // One parsed script line.
 struct Command {
-  const CommandSpec* spec = nullptr;  // which command, from the command table
+  const CommandEntry* entry = nullptr;  // which command, from the command table
   int line = 0;
   bool hasText = false;
   std::string text;  // CP932: a TEXT argument, or a window's (and button's) name
