@@ -101,6 +101,8 @@ TEST(Input, KeysGoToTheFocusedWindowAndCtrlCCopiesTheListFromEveryWindow) {
       {"version\nfocus Form5\nkey ctrl+c\n", true},
       {"during-read 1 focus Form2\nduring-read 1 key ctrl+c\nmode 1\n", true},
       {"key esc\n", false},
+      {"search P2\nkey ctrl+shift+c\n", false},  // a shortcut is its whole chord
+      {"usage\nfocus Form4\nkey ctrl+alt+c\n", false},
   };
   for (const Case& c : cases) {
     auto r = RunScript(start + c.script + "dump\n");

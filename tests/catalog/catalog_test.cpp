@@ -102,7 +102,8 @@ TEST(Catalog, HoldsWhatEachFolderExportsInPathOrderAndNamesWhatItPassesOver) {
   made.usersPerGroup = 3;
   made.drawingsPerUser = 4;
   // Folders in an order the directory listing does not keep; one inside another's group; one "MCADAM" that is
-  // a file; a group without an index directory; an index file and a directory that cannot be read.
+  // a file, one that only begins so; a group without an index directory; an index file and a directory that
+  // cannot be read.
   const std::vector<std::string> folders{"disk2/MCADAM", "disk10/MCADAM", "disk10/MCADAM/GRP1/old/MCADAM",
                                          "1998/a-b/McAdam"};
   for (size_t i = 0; i < folders.size(); ++i) {
@@ -111,6 +112,7 @@ TEST(Catalog, HoldsWhatEachFolderExportsInPathOrderAndNamesWhatItPassesOver) {
   }
   ASSERT_TRUE(mkdata::MakeDirectories(Below(root, "disk2/MCADAM/NOTVER3")));
   ASSERT_TRUE(mkdata::MakeDirectories(Below(root, "disk3/MCADAM")));
+  ASSERT_TRUE(mkdata::MakeDirectories(Below(root, "disk2/MCADAM.bak/GRP1")));  // its path does not end so
   mkdata::WriteFile(Below(root, "disk4/MCADAM"), "a file");
   Damaged fs;
   fs.broken = {Below(root, "disk3"), Below(root, "disk10/MCADAM/SEKKEI/V3idxft/MCYAMADA")};

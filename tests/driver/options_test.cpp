@@ -32,6 +32,7 @@ TEST(Options, BothProgramsReadTheirArgumentsWithOneParser) {
       {Tool::kCommandLine, {"--readers", "16", "F"}, Mode::kExport, nullptr},
       {Tool::kCommandLine, {"--readers", "0", "F"}, Mode::kExport, "--readers needs a number from 1 to 64"},
       {Tool::kCommandLine, {"--readers", "8x", "F"}, Mode::kExport, "--readers needs a number from 1 to 64"},
+      {Tool::kCommandLine, {"--readers", "-3", "F"}, Mode::kExport, "--readers needs a number from 1 to 64"},
       {Tool::kCommandLine, {"--group"}, Mode::kExport, "--group needs a NAME"},
       {Tool::kCommandLine, {"--catalog", "--full", "ROOT"}, Mode::kCatalog, nullptr},
       {Tool::kCommandLine, {"--catalog"}, Mode::kCatalog, "--catalog needs a ROOT"},

@@ -6,6 +6,7 @@
 
 #include "app/program.h"
 #include "kit/headless/headless_application.h"
+#include "kit/timer_scenario.h"
 
 namespace tovir {
 namespace {
@@ -59,6 +60,14 @@ TEST(Peers, StartingStateAndEveryChangeReachTheBackend) {
   EXPECT_EQ(app.log["Form1.htuki"], (Log{"created checked", "unchecked"}));
   EXPECT_EQ(app.log["Form1.hnasi"], (Log{"created", "checked"}));
   EXPECT_EQ(app.log["Form2.Timer1"], (Log{"created", "enabled"}));  // switched on by the window's creation
+}
+
+// A timer whose handler destroys itself and another while the timers tick: what the handler still holds stays
+// valid and the other is never ticked (the same scenario runs on the real windows).
+TEST(Peers, ATimerDestroyedWhileTheTimersTickIsNeverTickedAgain) {
+  kit::HeadlessApplication app;
+  Program program(app, fs::NativeFileSystem(), {});
+  kit::test::TimersDestroyedWhileTheyTick(program.Form1(), app);
 }
 
 }  // namespace

@@ -126,6 +126,25 @@ TEST(ReadAhead, TheFrontIsWaitedForEvenWhenLaterOnesAreDoneAndItsFailureComesAtI
   EXPECT_EQ(results[pool.FrontSlot()], 4);
 }
 
+struct Request {
+  std::string user, file;
+};
+
+// Every request's result, asked for as the full display asks (ahead, as far as there is room) and taken in
+// turn.
+std::vector<FileInfo> ReadAll(DrawingFileReadAhead& ahead, const std::vector<Request>& requests) {
+  std::vector<FileInfo> results;
+  size_t asked = 0;
+  for (size_t i = 0; i < requests.size(); ++i) {
+    for (size_t room = ahead.Room(); room > 0 && asked < requests.size(); --room, ++asked)
+      ahead.Request(requests[asked].user, requests[asked].file);
+    EXPECT_TRUE(ahead.Take(results.emplace_back(), Ms(5000)));
+  }
+  ahead.Stop();
+  EXPECT_TRUE(ahead.WaitStopped(Ms(5000)));
+  return results;
+}
+
 // Drawing files of many users, some missing or unreadable, read through the readers: each result is what
 // ReadFileInfo gives for it, in the order asked for.
 TEST(ReadAhead, DrawingFilesGiveWhatReadFileInfoGivesWithAnyNumberOfReaders) {
@@ -133,9 +152,6 @@ TEST(ReadAhead, DrawingFilesGiveWhatReadFileInfoGivesWithAnyNumberOfReaders) {
   const std::string index = JoinPath(JoinPath(JoinPath("X", "MCADAM"), "G"), "V3idxft");
   const std::string group = JoinPath(JoinPath("X", "MCADAM"), "G");
   fs.AddDirectory(index);
-  struct Request {
-    std::string user, file;
-  };
   std::vector<Request> requests;
   // More users than the reader keeps directories open for, so they are given back and opened again.
   for (int u = 0; u < 70; ++u) {
@@ -154,19 +170,13 @@ TEST(ReadAhead, DrawingFilesGiveWhatReadFileInfoGivesWithAnyNumberOfReaders) {
   }
   for (size_t readers : {1, 3, 16}) {
     DrawingFileReadAhead ahead(fs, index, readers);
-    size_t asked = 0;
+    const std::vector<FileInfo> got = ReadAll(ahead, requests);
     for (size_t i = 0; i < requests.size(); ++i) {
-      for (size_t room = ahead.Room(); room > 0 && asked < requests.size(); --room, ++asked)
-        ahead.Request(requests[asked].user, requests[asked].file);
-      FileInfo got;
-      ASSERT_TRUE(ahead.Take(got, Ms(5000)));
       FileInfo expected = ReadFileInfo(fs, index, requests[i].user, requests[i].file);
-      EXPECT_EQ(got.opened, expected.opened) << readers << " " << i;
-      EXPECT_EQ(got.updateDate, expected.updateDate) << readers << " " << i;
-      EXPECT_EQ(got.note, expected.note) << readers << " " << i;
+      EXPECT_EQ(got[i].opened, expected.opened) << readers << " " << i;
+      EXPECT_EQ(got[i].updateDate, expected.updateDate) << readers << " " << i;
+      EXPECT_EQ(got[i].note, expected.note) << readers << " " << i;
     }
-    ahead.Stop();
-    EXPECT_TRUE(ahead.WaitStopped(Ms(5000)));
   }
   EXPECT_EQ(fs.OpenFiles(), 0);
 }
@@ -176,23 +186,17 @@ TEST(ReadAhead, DrawingFilesGiveWhatReadFileInfoGivesWithAnyNumberOfReaders) {
 // directory's case-blind listing, which the first of them makes.
 TEST(ReadAhead, ReadersShareADirectorysCaseBlindListing) {
   test::TempFolder folder;
-  std::vector<std::string> names;
+  std::vector<Request> requests;
   for (int i = 0; i < 400; ++i) {
     std::string name = "MC" + std::to_string(100000 + i) + ".1@@";
-    names.push_back("Mc" + std::to_string(100000 + i) + ".1@@");
+    requests.push_back({"sato", "Mc" + std::to_string(100000 + i) + ".1@@"});
     mkdata::WriteFile(folder.Join({"G", "SATO", name}), mkdata::DrawingFileBytes("N" + std::to_string(i)));
   }
   mkdata::MakeDirectories(folder.Join({"G", "V3idxft"}));
   for (size_t readers : {2, 8}) {
     DrawingFileReadAhead ahead(fs::NativeFileSystem(), folder.Join({"G", "V3idxft"}), readers);
-    size_t asked = 0;
-    for (size_t i = 0; i < names.size(); ++i) {
-      for (size_t room = ahead.Room(); room > 0 && asked < names.size(); --room, ++asked)
-        ahead.Request("sato", names[asked]);
-      FileInfo got;
-      ASSERT_TRUE(ahead.Take(got, Ms(5000)));
-      EXPECT_EQ(got.note, "N" + std::to_string(i)) << readers;
-    }
+    const std::vector<FileInfo> got = ReadAll(ahead, requests);
+    for (size_t i = 0; i < got.size(); ++i) EXPECT_EQ(got[i].note, "N" + std::to_string(i)) << readers;
   }
 }
 #endif
