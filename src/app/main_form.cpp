@@ -11,7 +11,6 @@
 #include "app/menus.h"
 #include "base/cp932.h"
 #include "base/messages.h"
-#include "base/path.h"
 #include "export/copy.h"
 #include "forms/info_windows.h"
 #include "forms/progress_window.h"
@@ -29,10 +28,6 @@ using Selection = kit::TListBox::Selection;
 // The longest the windows go without their messages while the full display waits for a reader, however long
 // the medium takes: the progress window animates and Cancel is heard within a tenth of a second.
 constexpr std::chrono::milliseconds kMessageSlice{50};
-
-std::string IndexDirectoryOf(std::string_view folder, std::string_view group) {
-  return JoinPath(JoinPath(folder, group), kIndexDirectoryName);
-}
 
 // The drive display: the first character of the path (a double-byte character is kept whole).
 std::string_view FirstCharacter(std::string_view path) {

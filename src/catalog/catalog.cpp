@@ -16,7 +16,6 @@
 
 #include "base/cp932.h"
 #include "base/messages.h"
-#include "base/path.h"
 #include "base/string_list.h"
 #include "catalog/archive_walk.h"
 #include "export/copy.h"
@@ -64,7 +63,7 @@ void LoadFolder(fs::FileSystem& fs, const ArchiveFolder& where, Folder& folder) 
   for (size_t g = 0; g < names.Count(); ++g) {
     Group& group = folder.groups.emplace_back();
     group.name.assign(Trim(names[g]));
-    group.indexDirectory = JoinPath(JoinPath(where.path, group.name), kIndexDirectoryName);
+    group.indexDirectory = IndexDirectoryOf(where.path, group.name);
     StringList indexFiles(StringList::Order::kSorted);
     StringList users(StringList::Order::kSorted);
     group.listed = ScanIndexDirectory(fs, group.indexDirectory, indexFiles, users);

@@ -21,10 +21,7 @@ std::string Counts(const catalog::CatalogCounts& c) {
 
 int RunCatalog(const driver::ExportOptions& options, fs::FileSystem& fs, const driver::Sink& out,
                const driver::Sink& err) {
-  auto encode = [&](std::string_view cp932) {
-    return options.encoding == driver::Encoding::kCp932 ? std::string(cp932)
-                                                        : driver::Encode(cp932, options.encoding);
-  };
+  auto encode = [&](std::string_view cp932) { return driver::Encode(cp932, options.encoding); };
   // The progress line stands on a terminal only, and is wiped before anything else is written there.
   bool drawn = false;
   auto wipe = [&] {

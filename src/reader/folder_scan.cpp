@@ -15,6 +15,10 @@ bool IsDotEntry(std::string_view name) {
 }
 }  // namespace
 
+std::string IndexDirectoryOf(std::string_view folder, std::string_view group) {
+  return JoinPath(JoinPath(folder, group), kIndexDirectoryName);
+}
+
 bool IsDrawingDataFolder(std::string_view path) {
   constexpr std::string_view kEnding = "MCADAM";
   return path.size() >= kEnding.size() + 1 &&

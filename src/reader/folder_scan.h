@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 #include "base/string_list.h"
@@ -14,6 +15,9 @@ inline constexpr std::string_view kIndexDirectoryName = "V3idxft";
 
 // The longest index directory path the program takes: its path buffer holds 255 bytes and a terminating zero.
 inline constexpr size_t kMaxIndexDirectoryPath = 255;
+
+// The index directory of a group (its trimmed name) of a drawing-data folder: folder, group, "V3idxft".
+std::string IndexDirectoryOf(std::string_view folder, std::string_view group);
 
 // Whether a path is one the program takes as a drawing-data folder: at least 7 bytes, the last 6 of them
 // "MCADAM" in any letter case. Nothing else is tested: not that it exists, not that it is a directory.
