@@ -309,11 +309,10 @@ bool TForm1::ReadingGoesOn() {
 }
 
 bool TForm1::AwaitFileInfo(DrawingFileReadAhead& readAhead, FileInfo& info) {
-  if (readAhead.Take(info, std::chrono::milliseconds(0))) return true;
-  // The medium keeps the reading waiting: the window shows how far it has come, not where the pacing of
-  // redraws last left it.
-  ShowReadingNow();
   while (!readAhead.Take(info, kMessageSlice)) {
+    // The medium keeps the reading waiting: the window shows how far it has come, not where the pacing of
+    // redraws last left it.
+    ShowReadingNow();
     app_.ProcessMessages();
     if (!ReadingGoesOn()) return false;
   }
