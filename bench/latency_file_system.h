@@ -14,27 +14,13 @@ class LatencyFileSystem final : public fs::FileSystem {
  public:
   LatencyFileSystem(fs::FileSystem& inner, std::chrono::microseconds delay) : inner_(inner), delay_(delay) {}
 
-  bool ListDirectory(std::string_view path, const EntryCallback& onEntry) override {
+  fs::Opened<fs::Directory> OpenDirectory(std::string_view path, fs::Links links) override {
     Wait(1);  // open
-    return inner_.ListDirectory(path, onEntry);
+    return Wrap(inner_.OpenDirectory(path, links));
   }
-  bool CanList(std::string_view path) override {
-    Wait(1);
-    return inner_.CanList(path);
-  }
-  std::unique_ptr<fs::File> OpenRead(std::string_view path) override {
+  fs::Opened<fs::File> OpenRead(std::string_view path) override {
     Wait(2);  // open and status
     return inner_.OpenRead(path);
-  }
-  std::optional<uint64_t> FileSize(std::string_view path) override {
-    Wait(1);  // status
-    return inner_.FileSize(path);
-  }
-  std::unique_ptr<fs::Directory> OpenDirectory(std::string_view path) override {
-    Wait(1);
-    auto directory = inner_.OpenDirectory(path);
-    if (!directory) return nullptr;
-    return std::make_unique<Directory>(*this, std::move(directory));
   }
 
  private:
@@ -42,7 +28,25 @@ class LatencyFileSystem final : public fs::FileSystem {
    public:
     Directory(LatencyFileSystem& fs, std::unique_ptr<fs::Directory> inner)
         : fs_(fs), inner_(std::move(inner)) {}
-    fs::FileHead ReadHead(std::string_view name, void* buffer, size_t size) override {
+    fs::Fault List(const fs::EntryCallback& onEntry) override {
+      fs_.Wait(1);  // open
+      return inner_->List(onEntry);
+    }
+    bool Listable() const override { return inner_->Listable(); }
+    std::optional<fs::DirectoryIdentity> Identity() override { return inner_->Identity(); }
+    fs::Opened<fs::Directory> OpenDirectory(fs::Name name) override {
+      fs_.Wait(1);  // open
+      return fs_.Wrap(inner_->OpenDirectory(name));
+    }
+    fs::Opened<fs::File> OpenFile(fs::Name name) override {
+      fs_.Wait(2);  // open and status
+      return inner_->OpenFile(name);
+    }
+    fs::Fault FileSize(fs::Name name, uint64_t& size) override {
+      fs_.Wait(1);  // status
+      return inner_->FileSize(name, size);
+    }
+    fs::FileHead ReadHead(fs::Name name, void* buffer, size_t size) override {
       fs_.Wait(2);  // open and status
       return inner_->ReadHead(name, buffer, size);
     }
@@ -51,6 +55,11 @@ class LatencyFileSystem final : public fs::FileSystem {
     LatencyFileSystem& fs_;
     std::unique_ptr<fs::Directory> inner_;
   };
+
+  fs::Opened<fs::Directory> Wrap(fs::Opened<fs::Directory> opened) {
+    if (!opened) return opened;
+    return fs::Opened<fs::Directory>(std::make_unique<Directory>(*this, std::move(opened.handle)));
+  }
 
   void Wait(int calls) const {
     for (int i = 0; i < calls; ++i) std::this_thread::sleep_for(delay_);

@@ -11,11 +11,13 @@
 #include "app/menus.h"
 #include "base/cp932.h"
 #include "base/messages.h"
+#include "base/path.h"
 #include "export/copy.h"
 #include "forms/info_windows.h"
 #include "forms/progress_window.h"
 #include "reader/folder_scan.h"
 #include "reader/index_reader.h"
+#include "reader/problems.h"
 #include "view/rows.h"
 
 namespace tovir {
@@ -28,6 +30,12 @@ using Selection = kit::TListBox::Selection;
 // The longest the windows go without their messages while the full display waits for a reader, however long
 // the medium takes: the progress window animates and Cancel is heard within a tenth of a second.
 constexpr std::chrono::milliseconds kMessageSlice{50};
+
+std::string Cat(std::string_view a, std::string_view b) {
+  std::string out(a);
+  out += b;
+  return out;
+}
 
 // The drive display: the first character of the path (a double-byte character is kept whole).
 std::string_view FirstCharacter(std::string_view path) {
@@ -135,7 +143,8 @@ void TForm1::WMDropFiles(std::string_view firstItem) {
 }
 
 void TForm1::Intake(std::string_view path, bool dropped) {
-  problem_ = LoadProblem::kNone;
+  intakeProblems_.clear();
+  loadProblems_.clear();
   StatusBar1.SetSimpleText("");
   Edit8.Clear();
   ListBox1.Clear();
@@ -144,8 +153,7 @@ void TForm1::Intake(std::string_view path, bool dropped) {
   Edit6.assign(CutAtNul(path));
   // A command-line argument longer than the path buffer is refused like any other path that is not a folder.
   if (Edit6.size() > kMaxPath || !IsDrawingDataFolder(Edit6)) {
-    problem_ = LoadProblem::kRefused;
-    ReportError(msg::kMsgDropMcadam);
+    Report(intakeProblems_, LoadProblem::kRefused, std::string(msg::kMsgDropMcadam));
     return;
   }
   SearchRow = 0;
@@ -165,22 +173,37 @@ void TForm1::Intake(std::string_view path, bool dropped) {
   if (ListBox1.Count() == 0) return;
   std::string first(Trim(ListBox1[0]));
   std::string indexDirectory = IndexDirectoryOf(Edit6, first);
+  const bool reachable = !ListBox1.Items().Inexact(0);
   if (dropped) app_.SetFocus(ListBox1);
   CurrentGroup.swap(first);  // nothing left to allocate before the load: the name stays with its lists
-  LoadGroup(indexDirectory);
+  LoadGroup(indexDirectory, reachable);
 }
 
 bool TForm1::ScanGroups(std::string_view folder) {
-  bool listed = tovir::ScanGroups(fs_, folder, ListBox1.MutableItems());
+  ScanResult result = tovir::ScanGroups(fs_, folder, ListBox1.MutableItems());
   ListBox1.ItemsChanged();
-  return listed;
+  // A folder that is missing, or is a file, ends the intake in silence; one the medium or the machine kept
+  // from being read is said.
+  if (!result.listed) {
+    if (fs::IsFailure(result.fault)) {
+      Report(intakeProblems_, LoadProblem::kFolderUnreadable, Cat(msg::kMsgFolderUnreadable, folder));
+    }
+    return false;
+  }
+  if (fs::IsFailure(result.fault)) {
+    Report(intakeProblems_, LoadProblem::kGroupsCut, Cat(msg::kMsgListingCut, folder));
+  }
+  if (result.failed > 0) {
+    Report(intakeProblems_, LoadProblem::kGroupsCut,
+           NamedCountText(msg::kMsgGroupsUnreadable, result.firstFailed, result.failed));
+  }
+  return true;
 }
 
-void TForm1::LoadGroup(const std::string& indexDirectory) {
-  problem_ = LoadProblem::kNone;
-  problemText_.clear();
+void TForm1::LoadGroup(const std::string& indexDirectory, bool reachable) {
+  loadProblems_.clear();
   try {
-    ScanIndexDirectory(indexDirectory);
+    ScanIndexDirectory(indexDirectory, reachable);
     ReadIndexFiles();
     FillDrawingList();
   } catch (const std::bad_alloc&) {
@@ -192,18 +215,15 @@ void TForm1::LoadGroup(const std::string& indexDirectory) {
   }
   // An absurd index file (gigabytes of zeros read as millions of drawings) can hold more than memory: the
   // drawings that fit are listed, and the status line says that is not all.
-  if (table_.Truncated()) {
-    problem_ = LoadProblem::kTooManyDrawings;
-    ReportError(msg::kMsgTooManyDrawings);
-  }
+  if (table_.Truncated())
+    Report(loadProblems_, LoadProblem::kTooManyDrawings, std::string(msg::kMsgTooManyDrawings));
 }
 
 void TForm1::FailLoad(bool outOfMemory) {
   ClearGroupLists();
   Label12.SetCaption("");
   if (!outOfMemory) return;
-  problem_ = LoadProblem::kOutOfMemory;
-  ReportError(msg::kMsgOutOfMemory);
+  Report(loadProblems_, LoadProblem::kOutOfMemory, std::string(msg::kMsgOutOfMemory));
 }
 
 void TForm1::ClearGroupLists() {
@@ -214,14 +234,19 @@ void TForm1::ClearGroupLists() {
   ListBox13.Clear();
 }
 
-void TForm1::ScanIndexDirectory(std::string_view indexDirectory) {
+void TForm1::ScanIndexDirectory(std::string_view indexDirectory, bool reachable) {
   ClearGroupLists();
   Edit0.assign(CutAtNul(indexDirectory));
-  bool listed = tovir::ScanIndexDirectory(fs_, Edit0, ListBox2, ListBox8.MutableItems());
+  ScanResult result;
+  if (reachable) result = tovir::ScanIndexDirectory(fs_, Edit0, ListBox2, ListBox8.MutableItems());
   ListBox8.ItemsChanged();
-  if (!listed) {
-    problem_ = LoadProblem::kNotVer3;
-    ReportError(msg::kMsgNotVer3);
+  if (!result.listed) {
+    // One the medium or the machine kept from being listed is said as such, not as data of another kind.
+    Report(
+        loadProblems_, LoadProblem::kNotVer3,
+        fs::IsFailure(result.fault) ? Cat(msg::kMsgFolderUnreadable, Edit0) : std::string(msg::kMsgNotVer3));
+  } else if (fs::IsFailure(result.fault)) {
+    Report(loadProblems_, LoadProblem::kIndexListingCut, Cat(msg::kMsgListingCut, Edit0));
   }
 }
 
@@ -230,9 +255,7 @@ void TForm1::ReadIndexFiles() {
   if (result.unreadable == 0) return;
   // The other index files are read all the same; the status line says what is missing, without a beep, as a
   // note rather than an error.
-  problem_ = LoadProblem::kUnreadableIndexFiles;
-  problemText_ = UnreadableIndexFilesText(result);
-  StatusBar1.SetSimpleText(problemText_);
+  Report(loadProblems_, LoadProblem::kUnreadableIndexFiles, UnreadableIndexFilesText(result), false);
 }
 
 FileInfo TForm1::ReadFileInfo(size_t drawing) {
@@ -268,6 +291,10 @@ void TForm1::FullDisplay() {
   ++readings_;
   std::optional<DrawingFileReadAhead> readAhead;
   std::exception_ptr failure;
+  // Drawing files the medium or the machine kept from being read: their rows look like those of drawings
+  // without a file, so they are said once the reading ends.
+  size_t unreadable = 0;
+  std::string firstUnreadable;
   try {
     rows_.BeginFull(n);
     // The readers read the drawing files in row order, ahead of this loop, each user directory opened once;
@@ -285,6 +312,10 @@ void TForm1::FullDisplay() {
         readAhead->Request(table_.User(requested), table_.FileName(requested));
       FileInfo info;
       if (!AwaitFileInfo(*readAhead, info)) break;
+      if (info.fault == fs::Fault::kExhausted && !ReadAgainAlone(*readAhead, i, info)) break;
+      if (info.Failed() && unreadable++ == 0) {
+        firstUnreadable = JoinPath(table_.User(i), table_.FileName(i));
+      }
       rows_.AddFull(info.updateDate, info.note);
       ListBox13.RowsAdded();
     }
@@ -295,6 +326,10 @@ void TForm1::FullDisplay() {
   }
   if (readAhead) StopReaders(*readAhead);
   readAhead.reset();
+  if (unreadable > 0 && !failure) {
+    Report(loadProblems_, LoadProblem::kUnreadableDrawingFiles,
+           NamedCountText(msg::kMsgDrawingsUnreadable, firstUnreadable, unreadable));
+  }
   EndReading();
   if (failure) std::rethrow_exception(failure);
 }
@@ -316,6 +351,17 @@ bool TForm1::AwaitFileInfo(DrawingFileReadAhead& readAhead, FileInfo& info) {
     app_.ProcessMessages();
     if (!ReadingGoesOn()) return false;
   }
+  return true;
+}
+
+bool TForm1::ReadAgainAlone(DrawingFileReadAhead& readAhead, size_t drawing, FileInfo& info) {
+  readAhead.Pause();
+  while (!readAhead.WaitStopped(kMessageSlice)) {
+    ShowReadingNow();
+    app_.ProcessMessages();
+    if (!ReadingGoesOn()) return false;
+  }
+  info = readAhead.ReadAlone(table_.User(drawing), table_.FileName(drawing));
   return true;
 }
 
@@ -381,9 +427,10 @@ void TForm1::ListBox1Click() {
   std::string group(Trim(ListBox1[static_cast<size_t>(selected)]));
   if (group == CurrentGroup && ForceReload == 0) return;
   std::string indexDirectory = IndexDirectoryOf(Edit6, group);
+  const bool reachable = !ListBox1.Items().Inexact(static_cast<size_t>(selected));
   ForceReload = 0;
   CurrentGroup.swap(group);  // nothing left to allocate before the load: the name stays with its lists
-  LoadGroup(indexDirectory);
+  LoadGroup(indexDirectory, reachable);
 }
 
 void TForm1::RadioGroup1Click() {
@@ -416,7 +463,12 @@ void TForm1::ListBox13MouseDown(kit::MouseButton, kit::ShiftState, int, int) {
   Label12.SetCaption(FormatCount(static_cast<long long>(ListBox4.Count())));
   if (r >= ListBox4.Count()) return;
   FileInfo info = ReadFileInfo(r);
-  if (info.opened) StatusBar1.SetSimpleText(info.updateDate + " " + info.note);
+  // A file the medium or the machine kept from being read is not a missing one: it is said.
+  if (info.Failed()) {
+    ReportError(NamedCountText(msg::kMsgDrawingsUnreadable, JoinPath(table_.User(r), table_.FileName(r)), 1));
+  } else if (info.opened) {
+    StatusBar1.SetSimpleText(info.updateDate + " " + info.note);
+  }
 }
 
 void TForm1::BitBtn1Click() {
@@ -517,6 +569,21 @@ void TForm1::About1Click() {
 void TForm1::ReportError(std::string_view message) {
   StatusBar1.SetSimpleText(message);
   app_.Beep();
+}
+
+void TForm1::Report(std::vector<Problem>& problems, LoadProblem kind, std::string text, bool beep) {
+  if (beep) {
+    ReportError(text);
+  } else {
+    StatusBar1.SetSimpleText(text);
+  }
+  problems.push_back({kind, std::move(text)});
+}
+
+TForm1::LoadProblem TForm1::LastProblem() const {
+  if (!loadProblems_.empty()) return loadProblems_.back().kind;
+  if (!intakeProblems_.empty()) return intakeProblems_.back().kind;
+  return LoadProblem::kNone;
 }
 
 }  // namespace tovir

@@ -30,8 +30,23 @@ class TForm1 : public kit::TForm {
   static constexpr size_t kMaxPath = 259;
   static constexpr size_t kMaxDroppedName = 254;
 
-  // What went wrong in the last intake or group load, for callers that need more than the status line.
-  enum class LoadProblem { kNone, kRefused, kNotVer3, kUnreadableIndexFiles, kTooManyDrawings, kOutOfMemory };
+  // What went wrong in an intake or a group load, for callers that need more than the status line.
+  enum class LoadProblem {
+    kNone,
+    kRefused,           // the path is not a drawing-data folder
+    kFolderUnreadable,  // the folder exists but could not be listed: the medium or the machine failed
+    kGroupsCut,        // groups may be missing: the folder's listing broke off, or groups could not be opened
+    kNotVer3,          // the group has no index directory that can be listed
+    kIndexListingCut,  // index files may be missing: the index directory's listing broke off
+    kUnreadableIndexFiles,    // index files passed over
+    kUnreadableDrawingFiles,  // drawing files the medium or the machine kept from being read
+    kTooManyDrawings,         // the drawings did not all fit in memory
+    kOutOfMemory,             // the load ran out of memory and shows nothing
+  };
+  struct Problem {
+    LoadProblem kind = LoadProblem::kNone;
+    std::string text;  // as the status line says it
+  };
 
   // The window's design: its frame and every control's layout.
   static const kit::FormLayout& Design();
@@ -71,7 +86,9 @@ class TForm1 : public kit::TForm {
 
   // The stages of loading a group, and the drawing file reader.
   bool ScanGroups(std::string_view folder);
-  void ScanIndexDirectory(std::string_view indexDirectory);
+  // `reachable` is false for a group whose name CP932 cannot hold exactly: it loads as a group without an
+  // index directory, since its name could lead only to another entry.
+  void ScanIndexDirectory(std::string_view indexDirectory, bool reachable = true);
   void ReadIndexFiles();
   void FillDrawingList();
   FileInfo ReadFileInfo(size_t drawing);
@@ -82,9 +99,11 @@ class TForm1 : public kit::TForm {
   int GetSearchRow() const { return SearchRow; }
   int GetSearchHit() const { return SearchHit; }
   int GetReadCancelled() const { return ReadCancelled; }
-  LoadProblem LastProblem() const { return problem_; }
-  // For kUnreadableIndexFiles: the status line's text naming the first index file passed over.
-  const std::string& LastProblemText() const { return problemText_; }
+  // The problems of the last intake (the folder's own), and of the last group load, in the order they were
+  // met; LastProblem is the last of either.
+  const std::vector<Problem>& IntakeProblems() const { return intakeProblems_; }
+  const std::vector<Problem>& LoadProblems() const { return loadProblems_; }
+  LoadProblem LastProblem() const;
   // Every position the last full display set on the progress bar, in order.
   const std::vector<int>& ProgressTrace() const { return progressTrace_; }
   // The pass of the running full display (the drawing being read, from 0), or -1 when none runs.
@@ -147,7 +166,7 @@ class TForm1 : public kit::TForm {
   void Intake(std::string_view path, bool dropped);
   // Every list but the group list, in the order a load empties them.
   void ClearGroupLists();
-  void LoadGroup(const std::string& indexDirectory);
+  void LoadGroup(const std::string& indexDirectory, bool reachable);
   // A load that failed half-way (memory ran out, the file layer threw) shows nothing rather than lists out of
   // step; running out of memory is said on the status line. The exception goes on to be reported.
   void FailLoad(bool outOfMemory);
@@ -158,6 +177,9 @@ class TForm1 : public kit::TForm {
   // The next drawing's result, taken as soon as it is there; messages are processed while it is not, so the
   // windows live and hear Cancel even while one file's open hangs. False when the reading ends meanwhile.
   bool AwaitFileInfo(DrawingFileReadAhead& readAhead, FileInfo& info);
+  // A drawing file whose open ran out of file descriptors or memory, read again once the readers in flight
+  // have given theirs back; false when the reading ends meanwhile.
+  bool ReadAgainAlone(DrawingFileReadAhead& readAhead, size_t drawing, FileInfo& info);
   // No drawing file not yet begun is read; those being read are finished and closed, with messages processed
   // meanwhile, so that nothing outlives the reading.
   void StopReaders(DrawingFileReadAhead& readAhead);
@@ -165,6 +187,9 @@ class TForm1 : public kit::TForm {
   // they were, then whatever input waited.
   void EndReading();
   void ReportError(std::string_view message);
+  // Says a problem of the intake or the load on the status line, with the beep unless it is only a note, and
+  // records it for the callers that need it.
+  void Report(std::vector<Problem>& problems, LoadProblem kind, std::string text, bool beep = true);
   void Copy(CopyCommand command);
   // What a copy command takes: the rows, the selection (asked of the list once), the heading.
   CopyRequest CopyRequestFor(CopyCommand command, const CopyRows& rows, std::vector<size_t>& selected);
@@ -196,8 +221,8 @@ class TForm1 : public kit::TForm {
   int SearchRow = 0;
   int SearchHit = 0;
   int ReadCancelled = 0;
-  LoadProblem problem_ = LoadProblem::kNone;
-  std::string problemText_;
+  std::vector<Problem> intakeProblems_;
+  std::vector<Problem> loadProblems_;
 
   bool reading_ = false;
   int readingPass_ = -1;

@@ -23,6 +23,24 @@ inline constexpr std::string_view kMsgIndexUnreadable =
     "\x82\xdf\x82\xdc\x82\xb9\x82\xf1\x81\x46";
 inline constexpr std::string_view kMsgAndOthersBefore = " \x82\xd9\x82\xa9";
 inline constexpr std::string_view kMsgAndOthersAfter = "\x8c\x8f";
+// 一覧を最後まで読めません：GRP1\V3idxft  (a directory whose listing broke off part-way: its path follows;
+// said with a beep, since what it held is missing)
+inline constexpr std::string_view kMsgListingCut =
+    "\x88\xea\x97\x97\x82\xf0\x8d\xc5\x8c\xe3\x82\xdc\x82\xc5\x93\xc7\x82\xdf\x82\xdc\x82\xb9\x82\xf1\x81"
+    "\x46";
+// グループを読めません：GRP2 ほか1件  (subdirectories of a drawing-data folder that could not be opened for
+// want of file descriptors or memory, or by a failing medium: the first one's name, then how many more)
+inline constexpr std::string_view kMsgGroupsUnreadable =
+    "\x83\x4f\x83\x8b\x81\x5b\x83\x76\x82\xf0\x93\xc7\x82\xdf\x82\xdc\x82\xb9\x82\xf1\x81\x46";
+// 図面ファイルを読めません：SATO\Mc000001.1@@ ほか3件  (drawing files the medium or the machine kept from
+// being read, in the full display or the row detail: their rows lack what they hold)
+inline constexpr std::string_view kMsgDrawingsUnreadable =
+    "\x90\x7d\x96\xca\x83\x74\x83\x40\x83\x43\x83\x8b\x82\xf0\x93\xc7\x82\xdf\x82\xdc\x82\xb9\x82\xf1\x81"
+    "\x46";
+// フォルダーを読めません：A:\MCADAM  (a drawing-data folder that exists but could not be listed: the medium
+// failed, or file descriptors or memory ran out)
+inline constexpr std::string_view kMsgFolderUnreadable =
+    "\x83\x74\x83\x48\x83\x8b\x83\x5f\x81\x5b\x82\xf0\x93\xc7\x82\xdf\x82\xdc\x82\xb9\x82\xf1\x81\x46";
 // メモリが足りません！  (a group load that ran out of memory and shows nothing)
 inline constexpr std::string_view kMsgOutOfMemory =
     "\x83\x81\x83\x82\x83\x8a\x82\xaa\x91\xab\x82\xe8\x82\xdc\x82\xb9\x82\xf1\x81I";

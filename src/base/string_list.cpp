@@ -33,9 +33,9 @@ void StringList::Grow(std::string_view& text) {
 
 size_t StringList::InsertSorted(std::string_view text) {
   Span span = Append(text);
-  text = std::string_view(data_.get() + span.offset, span.length);
+  text = View(span);
   auto pos = std::upper_bound(spans_.begin(), spans_.end(), text, [this](std::string_view t, const Span& s) {
-    return CompareNoCase(t, std::string_view(data_.get() + s.offset, s.length)) < 0;
+    return CompareNoCase(t, View(s)) < 0;
   });
   size_t index = static_cast<size_t>(pos - spans_.begin());
   spans_.insert(pos, span);
@@ -44,10 +44,8 @@ size_t StringList::InsertSorted(std::string_view text) {
 
 void StringList::EndBatch() {
   if (order_ != Order::kSorted) return;
-  std::stable_sort(spans_.begin(), spans_.end(), [this](const Span& a, const Span& b) {
-    return CompareNoCase(std::string_view(data_.get() + a.offset, a.length),
-                         std::string_view(data_.get() + b.offset, b.length)) < 0;
-  });
+  std::stable_sort(spans_.begin(), spans_.end(),
+                   [this](const Span& a, const Span& b) { return CompareNoCase(View(a), View(b)) < 0; });
 }
 
 void StringList::Reserve(size_t entries, size_t bytes) {

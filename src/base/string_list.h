@@ -40,6 +40,13 @@ class StringList {
   // came). One sort instead of an insertion each: a directory of 200,000 index files lists in a blink, not in
   // quadratic time.
   void AddBatch(std::string_view text) { spans_.push_back(Append(CutAtNul(text))); }
+  // AddBatch for an entry marked inexact: its text is not exactly the name it was listed under (a name that
+  // CP932 cannot hold), so it must not be used to reach what it names. The mark moves with its entry.
+  void AddBatch(std::string_view text, bool inexact) {
+    Span span = Append(CutAtNul(text));
+    if (inexact) span.length |= kInexact;
+    spans_.push_back(span);
+  }
   void EndBatch();
   void Clear() {
     size_ = 0;
@@ -50,7 +57,8 @@ class StringList {
   size_t Count() const { return spans_.size(); }
   bool Empty() const { return spans_.empty(); }
   bool Sorted() const { return order_ == Order::kSorted; }
-  std::string_view At(size_t i) const { return {data_.get() + spans_[i].offset, spans_[i].length}; }
+  std::string_view At(size_t i) const { return View(spans_[i]); }
+  bool Inexact(size_t i) const { return (spans_[i].length & kInexact) != 0; }
   std::string_view operator[](size_t i) const { return At(i); }
 
   std::vector<std::string> ToVector() const;
@@ -58,8 +66,12 @@ class StringList {
  private:
   struct Span {
     size_t offset;
-    size_t length;
+    size_t length;  // its top bit is the inexact mark
   };
+  static constexpr size_t kInexact = ~(~size_t{0} >> 1);
+  std::string_view View(const Span& span) const {
+    return {data_.get() + span.offset, span.length & ~kInexact};
+  }
 
   Span Append(std::string_view text) {
     if (text.size() > capacity_ - size_) Grow(text);

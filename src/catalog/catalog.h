@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <string>
 #include <string_view>
 
 #include "fs/file_system.h"
@@ -15,14 +16,16 @@ namespace tovir::catalog {
 struct CatalogOptions {
   bool full = false;    // update dates and notes, read from every drawing file, as the full display has them
   bool heading = true;  // a heading line first
-  size_t readers = 16;  // reader threads
+  size_t readers = 16;  // reader threads; with one, none is started and everything is read on the caller's
 };
 
 struct CatalogCounts {
   size_t folders = 0;     // drawing-data folders found
   size_t groups = 0;      // groups listed
   size_t drawings = 0;    // rows written
-  size_t passedOver = 0;  // directories, groups and index files that could not be read
+  size_t passedOver = 0;  // what could not be read: directories, folders, groups, index files, drawing files
+  bool outOfMemory = false;  // a group's drawings did not all fit in memory
+  std::string cut;           // the folder being read when memory ran out, below the root
 };
 
 struct CatalogEvents {
@@ -34,8 +37,14 @@ struct CatalogEvents {
   std::function<void(const CatalogCounts& counts)> progress;
 };
 
+// A field of the catalog, written so that it never breaks a line: a tab, a line feed, a carriage return and
+// a backslash (one that is a character of its own, not the second byte of a double-byte one) become "\t",
+// "\n", "\r" and "\\", as tab-separated tables write them.
+void AppendEscaped(std::string& out, std::string_view field);
+
 // Writes the catalog of the archive under `root`. False when the root itself cannot be listed (nothing is
-// written then). Running out of memory throws std::bad_alloc; the rows written before it stand.
+// written then). Running out of memory throws std::bad_alloc, with `counts.cut` naming the folder being
+// read; the rows written before it stand.
 bool WriteCatalog(fs::FileSystem& fs, std::string_view root, const CatalogOptions& options,
                   const CatalogEvents& events, CatalogCounts& counts);
 

@@ -46,20 +46,34 @@ int RunCatalog(const driver::ExportOptions& options, fs::FileSystem& fs, const d
   catalogOptions.heading = options.heading;
   catalogOptions.readers = options.readers;
   catalog::CatalogCounts counts;
+  auto summary = [&] {
+    wipe();
+    err("tovir-cli: " + Counts(counts) + ", " + std::to_string(counts.passedOver) + " passed over\n");
+  };
   try {
     if (!catalog::WriteCatalog(fs, options.folder, catalogOptions, events, counts)) {
       wipe();
       err("tovir-cli: cannot list " + encode(options.folder) + "\n");
-      return 2;
+      return driver::kExitUsage;
     }
   } catch (const std::bad_alloc&) {
+    driver::ReleaseHeadroom();
     wipe();
+    // The rows of the folder being read when memory ran out are cut there, and those after it missing.
+    if (!counts.cut.empty()) err("tovir-cli: cut short in " + encode(counts.cut) + "\n");
     err(encode(msg::kMsgOutOfMemory) + "\n");
-    return kExitOutOfMemory;
+    summary();
+    return driver::kExitOutOfMemory;
+  } catch (const driver::OutputFailed&) {
+    summary();
+    return driver::kExitOutput;
   }
-  wipe();
-  err("tovir-cli: " + Counts(counts) + ", " + std::to_string(counts.passedOver) + " passed over\n");
-  return counts.groups > 0 ? 0 : 1;
+  summary();
+  if (counts.outOfMemory) {
+    err(encode(msg::kMsgOutOfMemory) + "\n");
+    return driver::kExitOutOfMemory;
+  }
+  return counts.groups == 0 || counts.passedOver > 0 ? driver::kExitPassedOver : 0;
 }
 
 }  // namespace tovir::cli

@@ -8,8 +8,10 @@
 
 namespace tovir::cli {
 
-// Returns the exit status: 0 when anything was listed, 1 when no group was, 2 when ROOT cannot be listed,
-// 3 when memory ran out. What was passed over is named on `err`, and a summary line ends it there.
+// Returns the exit status: 0 when every group of every folder was listed whole, 1 when something was passed
+// over (or no group was found at all), 2 when ROOT cannot be listed, 3 when memory ran out, 4 when the output
+// could not be written (`out` throws driver::OutputFailed). What was passed over is named on `err`, and a
+// summary line ends it there.
 int RunCatalog(const driver::ExportOptions& options, fs::FileSystem& fs, const driver::Sink& out,
                const driver::Sink& err);
 

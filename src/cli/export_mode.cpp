@@ -1,6 +1,7 @@
 // Export mode of tovir-cli, on the very same main window as the program.
 #include "cli/export_mode.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <new>
 
@@ -51,8 +52,21 @@ int Export(const ExportOptions& options, fs::FileSystem& fs, const Sink& out, co
   kit::UserInput& input = app;
   if (form.LastProblem() == TForm1::LoadProblem::kRefused) {
     message(msg::kMsgDropMcadam);
-    return 2;
+    return driver::kExitUsage;
   }
+
+  int status = 0;
+  // Every problem is said on standard error, and passes the exit status on: rows that are not there are
+  // never reported as complete.
+  auto say = [&](std::string_view prefix, const std::vector<TForm1::Problem>& problems) {
+    for (const TForm1::Problem& problem : problems) {
+      message(std::string(prefix) + problem.text);
+      const int severity = problem.kind == TForm1::LoadProblem::kTooManyDrawings ? driver::kExitOutOfMemory
+                                                                                 : driver::kExitPassedOver;
+      status = std::max(status, severity);
+    }
+  };
+  say("", form.IntakeProblems());
 
   std::vector<size_t> groups;
   if (options.allGroups) {
@@ -62,7 +76,7 @@ int Export(const ExportOptions& options, fs::FileSystem& fs, const Sink& out, co
     while (i < form.ListBox1.Count() && Trim(form.ListBox1[i]) != *options.group) ++i;
     if (i == form.ListBox1.Count()) {
       err("tovir-cli: unknown group: " + driver::Encode(*options.group, options.encoding) + "\n");
-      return 2;
+      return driver::kExitUsage;
     }
     groups.push_back(i);
   }
@@ -82,22 +96,13 @@ int Export(const ExportOptions& options, fs::FileSystem& fs, const Sink& out, co
   if (options.full && !fullFromStart) input.PickRadioItem(form.RadioGroup1, 1);
   checked();
 
-  int status = 0;
   auto copy = [&](bool heading, std::string_view group) {
     if (form.LastProblem() == TForm1::LoadProblem::kOutOfMemory) throw std::bad_alloc();  // the group is gone
     if (drawing) {
       err("\r" + std::string(34, ' ') + "\r");
       drawing = false;
     }
-    std::string prefix = options.allGroups ? std::string(group) + ": " : std::string();
-    if (form.LastProblem() == TForm1::LoadProblem::kNotVer3) {
-      message(prefix + std::string(msg::kMsgNotVer3));
-      status = 1;
-    } else if (form.LastProblem() == TForm1::LoadProblem::kUnreadableIndexFiles) {
-      message(prefix + form.LastProblemText());  // every readable drawing still follows; the status stays 0
-    }
-    if (form.LastProblem() == TForm1::LoadProblem::kTooManyDrawings)
-      message(prefix + std::string(msg::kMsgTooManyDrawings));
+    say(options.allGroups ? std::string(group) + ": " : std::string(), form.LoadProblems());
     input.ChooseMenuItem(heading ? form.htuki : form.hnasi);
     checked();
     // What the copy command would put on the clipboard, written as it is made: a group of millions of
@@ -110,17 +115,23 @@ int Export(const ExportOptions& options, fs::FileSystem& fs, const Sink& out, co
       }
     });
   };
+  // Drawings that did not all fit in memory: the rows are cut, and the run ends as one that ran out of
+  // memory.
+  auto finish = [&] {
+    if (status == driver::kExitOutOfMemory) message(msg::kMsgOutOfMemory);
+    return status;
+  };
 
   if (!options.allGroups) {
     copy(options.heading, form.GetCurrentGroup());
-    return status;
+    return finish();
   }
   if (groups.empty()) copy(options.heading, "");
   for (size_t k = 0; k < groups.size(); ++k) {
     if (k > 0) click(groups[k]);
     copy(options.heading && k == 0, form.GetCurrentGroup());
   }
-  return status;
+  return finish();
 }
 
 }  // namespace
@@ -129,8 +140,11 @@ int RunExport(const ExportOptions& options, fs::FileSystem& fs, const Sink& out,
   try {
     return Export(options, fs, out, err);
   } catch (const std::bad_alloc&) {
+    driver::ReleaseHeadroom();
     err(driver::Encode(msg::kMsgOutOfMemory, options.encoding) + "\n");
-    return kExitOutOfMemory;
+    return driver::kExitOutOfMemory;
+  } catch (const driver::OutputFailed&) {
+    return driver::kExitOutput;
   }
 }
 

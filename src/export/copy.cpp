@@ -124,14 +124,17 @@ std::string TabHeading() {
   return line;
 }
 
+std::array<std::string_view, 6> TabFields(std::string_view group, std::string_view user,
+                                          std::string_view name, std::string_view updateDate,
+                                          std::string_view note) {
+  return {group, Trim(user), Trim(name), Cut(updateDate, 1, 8), Cut(updateDate, 10, 5), Trim(note)};
+}
+
 void AppendTabLine(std::string& out, std::string_view group, std::string_view user, std::string_view name,
                    std::string_view updateDate, std::string_view note) {
-  out.append(group).append("\t");
-  out.append(Trim(user)).append("\t");
-  out.append(Trim(name)).append("\t");
-  out.append(Cut(updateDate, 1, 8)).append("\t");
-  out.append(Cut(updateDate, 10, 5)).append("\t");
-  out.append(Trim(note)).append(kCrLf);
+  const auto fields = TabFields(group, user, name, updateDate, note);
+  for (size_t i = 0; i < fields.size(); ++i)
+    out.append(fields[i]).append(i + 1 < fields.size() ? "\t" : kCrLf);
 }
 
 size_t CopySize(const CopyRequest& request) {

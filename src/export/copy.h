@@ -2,6 +2,7 @@
 // the selected rows, with or without a heading line. Every line ends with CR LF.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -99,5 +100,11 @@ std::string TabSeparatedCopy(const CopySource& source);
 // (characters 10-14) and note; the user, drawing name and note trimmed.
 void AppendTabLine(std::string& out, std::string_view group, std::string_view user, std::string_view name,
                    std::string_view updateDate, std::string_view note);
+
+// The six fields of that line: group, user and drawing name trimmed, the update date and time cut from the
+// update date text, the note trimmed.
+std::array<std::string_view, 6> TabFields(std::string_view group, std::string_view user,
+                                          std::string_view name, std::string_view updateDate,
+                                          std::string_view note);
 
 }  // namespace tovir

@@ -1,37 +1,58 @@
 // What every file system shares.
 #include "fs/file_system.h"
 
-#include <string>
-#include <vector>
+#include <cstdio>
 
-#include "base/path.h"
+#include "base/encoding.h"
 
 namespace tovir::fs {
 
-FileHead PathDirectory::ReadHead(std::string_view name, void* buffer, size_t size) {
-  FileHead head;
-  auto file = fs_.OpenRead(JoinPath(path_, name));
-  if (!file) return head;
-  head.opened = true;
-  head.got = file->Read(buffer, size);
-  head.lastWrite = file->LastWriteTime();
-  return head;
+std::string_view FaultText(Fault fault) {
+  switch (fault) {
+    case Fault::kNone:
+      return "no fault";
+    case Fault::kMissing:
+      return "no such file or directory";
+    case Fault::kDenied:
+      return "permission denied";
+    case Fault::kLink:
+      return "a link, not followed";
+    case Fault::kNotRegular:
+      return "not a regular file or directory";
+    case Fault::kMedium:
+      return "input/output error";
+    case Fault::kExhausted:
+      return "out of file descriptors or memory";
+  }
+  return "unknown fault";
 }
 
-bool FileSystem::ListEntries(std::string_view path, const KindCallback& onEntry) {
-  std::vector<std::string> names;
-  if (!ListDirectory(path, [&](std::string_view name) {
-        if (name != "." && name != "..") names.emplace_back(name);
-      })) {
-    return false;
+std::string DescribeUtf16(std::u16string_view name) {
+  std::string text;
+  for (size_t i = 0; i < name.size(); ++i) {
+    uint32_t code = name[i];
+    size_t units = 1;
+    if (code >= 0xD800 && code < 0xDC00 && i + 1 < name.size() && name[i + 1] >= 0xDC00 &&
+        name[i + 1] < 0xE000) {
+      code = 0x10000 + ((code - 0xD800) << 10) + (name[i + 1] - 0xDC00);
+      units = 2;
+    }
+    if (auto cp932 = units == 1 ? Utf16ToCp932(name.substr(i, 1)) : std::nullopt) {
+      text += *cp932;
+    } else {
+      char escaped[16];
+      std::snprintf(escaped, sizeof escaped, "\\u{%X}", static_cast<unsigned>(code));
+      text += escaped;
+    }
+    i += units - 1;
   }
-  for (const std::string& name : names) {
-    const std::string child = JoinPath(path, name);
-    onEntry(name, CanList(child)    ? EntryKind::kDirectory
-                  : FileSize(child) ? EntryKind::kFile
-                                    : EntryKind::kOther);
-  }
-  return true;
+  return text;
+}
+
+Fault ListDirectory(FileSystem& fs, std::string_view path, const EntryCallback& onEntry) {
+  Opened<Directory> directory = fs.OpenDirectory(path);
+  if (!directory) return directory.fault;
+  return directory->List(onEntry);
 }
 
 }  // namespace tovir::fs

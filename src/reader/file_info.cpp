@@ -29,7 +29,8 @@ std::string DrawingFilePath(std::string_view indexDirectory, std::string_view us
 FileInfo ReadFileInfo(fs::FileSystem& fs, std::string_view indexDirectory, std::string_view user,
                       std::string_view drawingFile) {
   FileInfo info;
-  auto file = fs.OpenRead(DrawingFilePath(indexDirectory, user, drawingFile));
+  fs::Opened<fs::File> file = fs.OpenRead(DrawingFilePath(indexDirectory, user, drawingFile));
+  info.fault = file.fault;
   if (!file) return info;
   info.opened = true;
   if (auto written = file->LastWriteTime()) info.updateDate = FormatUpdateDate(*written);
@@ -37,6 +38,7 @@ FileInfo ReadFileInfo(fs::FileSystem& fs, std::string_view indexDirectory, std::
   // Nothing past the note is needed; what the file does not hold reads as NUL and ends the note there.
   char head[kNoteOffset + kNoteSize] = {};
   size_t got = file->Read(head, sizeof head);
+  info.readFailed = file->Failed();
   if (got > kNoteOffset) {
     std::string_view note(head + kNoteOffset, got - kNoteOffset);
     info.note.assign(CutAtNul(note));
@@ -56,7 +58,11 @@ void SetNote(FileInfo& info, const char* head, size_t got) {
 }  // namespace
 
 DrawingFileReader::DrawingFileReader(fs::FileSystem& fs, std::string_view indexDirectory)
-    : fs_(fs), group_(GroupDirectoryOf(indexDirectory)) {}
+    : open_([&fs, group = std::string(GroupDirectoryOf(indexDirectory))](std::string_view user) {
+        std::string path = group;
+        path.append(user);
+        return fs.OpenDirectory(path);
+      }) {}
 
 FileInfo DrawingFileReader::Read(std::string_view user, std::string_view drawingFile) {
   return ReadIn(*DirectoryOf(user), drawingFile);
@@ -67,31 +73,39 @@ std::shared_ptr<DrawingFileReader::UserDirectory> DrawingFileReader::DirectoryOf
   auto it = directories_.find(user);
   if (it == directories_.end()) {
     if (directories_.size() >= kMaxOpenDirectories) directories_.clear();
-    std::string path = group_;
-    path.append(user);
-    it = directories_.emplace(std::string(user), std::make_shared<UserDirectory>(std::move(path))).first;
+    it = directories_.emplace(std::string(user), std::make_shared<UserDirectory>(std::string(user))).first;
   }
   return it->second;
 }
 
-fs::Directory* DrawingFileReader::UserDirectory::Open(fs::FileSystem& fs) {
+void DrawingFileReader::Relieve() {
   std::lock_guard lock(mutex_);
-  if (!tried_) {
-    directory_ = fs.OpenDirectory(path_);
+  directories_.clear();
+}
+
+fs::Directory* DrawingFileReader::UserDirectory::Open(const UserDirectoryOpener& open, fs::Fault& fault) {
+  std::lock_guard lock(mutex_);
+  if (!tried_ || fault_ == fs::Fault::kExhausted) {
+    fs::Opened<fs::Directory> opened = open(user_);
+    directory_ = std::move(opened.handle);
+    fault_ = opened.fault;
     tried_ = true;
   }
+  fault = fault_;
   return directory_.get();
 }
 
 FileInfo DrawingFileReader::ReadIn(UserDirectory& directory, std::string_view drawingFile) {
   FileInfo info;
-  fs::Directory* open = directory.Open(fs_);
+  fs::Directory* open = directory.Open(open_, info.fault);
   // No file can be opened inside a user directory that cannot be.
   if (open == nullptr) return info;
   char head[kNoteOffset + kNoteSize];
   fs::FileHead got = open->ReadHead(drawingFile, head, sizeof head);
+  info.fault = got.fault;
   if (!got.opened) return info;
   info.opened = true;
+  info.readFailed = got.readFailed;
   if (got.lastWrite) info.updateDate = FormatUpdateDate(*got.lastWrite);
   SetNote(info, head, got.got);
   return info;
@@ -135,6 +149,15 @@ bool DrawingFileReadAhead::Take(FileInfo& info, std::chrono::milliseconds timeou
   info = std::move(slots_[pool_.FrontSlot()].info);
   pool_.PopFront();
   return true;
+}
+
+FileInfo DrawingFileReadAhead::ReadAlone(std::string_view user, std::string_view drawingFile) {
+  // No reader is at work: the handles they keep can be given back.
+  for (LastDirectory& last : last_) last = {};
+  reader_.Relieve();
+  FileInfo info = reader_.Read(user, drawingFile);
+  pool_.Resume(pool_.ReaderLimit() / 2);
+  return info;
 }
 
 void DrawingFileReadAhead::Work(size_t slot, size_t reader) {

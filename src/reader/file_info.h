@@ -2,6 +2,7 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -19,8 +20,14 @@ inline constexpr size_t kNoteSize = 56;
 
 struct FileInfo {
   bool opened = false;
+  fs::Fault fault = fs::Fault::kMissing;  // why it was not opened; kNone when it was
+  bool readFailed = false;                // opened, then its reading failed: the note may be cut short
   std::string updateDate;  // "yy/mm/dd hh:mm", or empty when the file has no time the DOS form can hold
   std::string note;        // up to 56 bytes, untrimmed, ended by the first NUL
+
+  // Whether the medium or the machine kept it from being read, rather than the data not holding it: what
+  // is then missing must be said.
+  bool Failed() const { return readFailed || fs::IsFailure(fault); }
 };
 
 // The group directory of an index directory path, with its trailing separator: the path cut after its last
@@ -41,7 +48,13 @@ FileInfo ReadFileInfo(fs::FileSystem& fs, std::string_view indexDirectory, std::
 // it with one open, one status call, one read and one close. Read may be called from several threads at once.
 class DrawingFileReader {
  public:
+  // Opens the directory of a user of the group.
+  using UserDirectoryOpener = std::function<fs::Opened<fs::Directory>(std::string_view user)>;
+
+  // The user directories of the group of `indexDirectory`, opened by their paths.
   DrawingFileReader(fs::FileSystem& fs, std::string_view indexDirectory);
+  // The user directories as `open` opens them.
+  explicit DrawingFileReader(UserDirectoryOpener open) : open_(std::move(open)) {}
   DrawingFileReader(const DrawingFileReader&) = delete;
   DrawingFileReader& operator=(const DrawingFileReader&) = delete;
 
@@ -54,9 +67,12 @@ class DrawingFileReader {
   std::shared_ptr<UserDirectory> DirectoryOf(std::string_view user);
   FileInfo ReadIn(UserDirectory& directory, std::string_view drawingFile);
 
+  // Gives back every user directory handle nobody holds, as for a call that ran out of file descriptors; each
+  // is opened again when next needed.
+  void Relieve();
+
  private:
-  fs::FileSystem& fs_;
-  std::string group_;  // the group directory with its trailing separator
+  UserDirectoryOpener open_;
   // The user directories opened so far. A group has one user per index file, so this stays small; past a
   // limit the handles are given back (each once its last reader is done with it) and opened again as needed.
   std::mutex mutex_;
@@ -65,14 +81,16 @@ class DrawingFileReader {
 
 class DrawingFileReader::UserDirectory {
  public:
-  explicit UserDirectory(std::string path) : path_(std::move(path)) {}
-  // The open directory, or null when it cannot be opened.
-  fs::Directory* Open(fs::FileSystem& fs);
+  explicit UserDirectory(std::string user) : user_(std::move(user)) {}
+  // The open directory, or null and why it cannot be opened. An open that ran out of file descriptors or
+  // memory is tried again the next time.
+  fs::Directory* Open(const UserDirectoryOpener& open, fs::Fault& fault);
 
  private:
   std::mutex mutex_;
-  std::string path_;
+  std::string user_;
   bool tried_ = false;
+  fs::Fault fault_ = fs::Fault::kNone;
   std::unique_ptr<fs::Directory> directory_;
 };
 
@@ -96,8 +114,15 @@ class DrawingFileReadAhead {
 
   // No drawing not yet begun will be read; those being read are finished and their files closed.
   void Stop() { pool_.Stop(); }
-  // Waits at most `timeout` for those; true when none is being read any more.
+  // Waits at most `timeout` for those (after Stop or Pause); true when none is being read any more.
   bool WaitStopped(std::chrono::milliseconds timeout) { return pool_.WaitStopped(timeout); }
+
+  // For a result that ran out of file descriptors or memory: no drawing begins until ReadAlone, so that the
+  // readers in flight finish and give theirs back (WaitStopped says when).
+  void Pause() { pool_.Pause(); }
+  // Then the drawing again, on the calling thread, with every user directory given back first; the readers
+  // go on afterwards, half as many.
+  FileInfo ReadAlone(std::string_view user, std::string_view drawingFile);
 
  private:
   struct Slot {

@@ -2,6 +2,7 @@
 #include "reader/folder_scan.h"
 
 #include <string>
+#include <vector>
 
 #include "base/cp932.h"
 #include "base/path.h"
@@ -9,10 +10,16 @@
 namespace tovir {
 
 namespace {
+
 bool IsDotEntry(std::string_view name) {
   std::string_view trimmed = Trim(name);
   return trimmed == "." || trimmed == "..";
 }
+
+void Failed(ScanResult& result, std::string_view name) {
+  if (result.failed++ == 0) result.firstFailed = name;
+}
+
 }  // namespace
 
 std::string IndexDirectoryOf(std::string_view folder, std::string_view group) {
@@ -25,17 +32,42 @@ bool IsDrawingDataFolder(std::string_view path) {
          EqualsNoCase(path.substr(path.size() - kEnding.size()), kEnding);
 }
 
-bool ScanGroups(fs::FileSystem& fs, std::string_view folder, StringList& groups) {
-  std::string sub;
-  bool listed = fs.ListDirectory(folder, [&](std::string_view name) {
-    if (IsDotEntry(name)) return;
-    sub.assign(folder);
-    sub += kPathSeparator;
-    sub.append(name);
-    if (fs.CanList(sub)) groups.AddBatch(name);
+ScanResult ScanGroups(fs::FileSystem& fs, std::string_view folder, StringList& groups) {
+  ScanResult result;
+  fs::Opened<fs::Directory> directory = fs.OpenDirectory(folder);
+  if (!directory) {
+    result.fault = directory.fault;
+    return result;
+  }
+  result.listed = true;
+  // Listed first, opened after: each subdirectory is tried for listing through the entry itself, so a name
+  // that CP932 cannot hold never reaches a neighbour.
+  struct Candidate {
+    std::string name;
+    std::string disk;
+    bool exact;
+  };
+  std::vector<Candidate> candidates;
+  result.fault = directory->List([&](const fs::Entry& entry) {
+    if (IsDotEntry(entry.name)) return;
+    // A file or a FIFO is never a directory; a link may lead to one.
+    if (entry.kind == fs::EntryKind::kFile || entry.kind == fs::EntryKind::kOther) return;
+    candidates.push_back({std::string(entry.name), std::string(entry.disk), entry.exact});
   });
+  if (result.fault == fs::Fault::kDenied || result.fault == fs::Fault::kMissing) {
+    result.listed = false;
+    return result;
+  }
+  for (const Candidate& c : candidates) {
+    fs::Opened<fs::Directory> sub = directory->OpenDirectory(fs::Name::Disk(c.disk));
+    if (sub && sub->Listable()) {
+      groups.AddBatch(c.name, !c.exact);
+    } else if (fs::IsFailure(sub.fault)) {
+      Failed(result, c.name);
+    }
+  }
   groups.EndBatch();
-  return listed;
+  return result;
 }
 
 std::string_view UserNameFromIndexFile(std::string_view indexFileName) {
@@ -45,18 +77,31 @@ std::string_view UserNameFromIndexFile(std::string_view indexFileName) {
   return part;
 }
 
-bool ScanIndexDirectory(fs::FileSystem& fs, std::string_view indexDirectory, StringList& indexFiles,
-                        StringList& users) {
-  if (indexDirectory.size() > kMaxIndexDirectoryPath) return false;
-  bool listed = fs.ListDirectory(indexDirectory, [&](std::string_view name) {
-    if (IsDotEntry(name)) return;
-    if (name.substr(0, 2) != "MC") return;
-    indexFiles.AddBatch(name);
-    users.AddBatch(UserNameFromIndexFile(name));
+ScanResult ScanIndexDirectory(fs::Directory& indexDirectory, StringList& indexFiles, StringList& users) {
+  ScanResult result;
+  result.listed = true;
+  result.fault = indexDirectory.List([&](const fs::Entry& entry) {
+    if (IsDotEntry(entry.name)) return;
+    if (entry.name.substr(0, 2) != "MC") return;
+    indexFiles.AddBatch(entry.name, !entry.exact);
+    users.AddBatch(UserNameFromIndexFile(entry.name));
   });
   indexFiles.EndBatch();
   users.EndBatch();
-  return listed;
+  if (result.fault == fs::Fault::kDenied || result.fault == fs::Fault::kMissing) result.listed = false;
+  return result;
+}
+
+ScanResult ScanIndexDirectory(fs::FileSystem& fs, std::string_view indexDirectory, StringList& indexFiles,
+                              StringList& users) {
+  ScanResult result;
+  if (indexDirectory.size() > kMaxIndexDirectoryPath) return result;
+  fs::Opened<fs::Directory> directory = fs.OpenDirectory(indexDirectory);
+  if (!directory) {
+    result.fault = directory.fault;
+    return result;
+  }
+  return ScanIndexDirectory(*directory, indexFiles, users);
 }
 
 }  // namespace tovir

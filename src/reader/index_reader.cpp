@@ -12,6 +12,7 @@
 #include "base/messages.h"
 #include "base/path.h"
 #include "reader/folder_scan.h"
+#include "reader/problems.h"
 #include "reader/read_ahead.h"
 
 namespace tovir {
@@ -35,8 +36,10 @@ constexpr size_t kFirstBlockSize = 170 * kIndexRecordSize;
 // An index file as a reader hands it over: open, its header read, and its first records.
 struct IndexFileHead {
   std::unique_ptr<fs::File> file;
+  fs::Fault fault = fs::Fault::kMissing;  // why `file` is not there
   std::unique_ptr<char[]> first;
   size_t got = 0;
+  bool failed = false;  // a read of its head failed
 };
 
 // Length of `text` up to its first NUL byte; fields are a few bytes long, so a plain loop beats a library
@@ -82,30 +85,35 @@ bool Grow(CompactDrawingTable& table, size_t maxDrawings) {
 
 }  // namespace
 
-IndexReadResult ReadIndexFiles(fs::FileSystem& fs, std::string_view indexDirectory,
-                               const StringList& indexFiles, CompactDrawingTable& table, size_t maxDrawings,
-                               size_t readers) {
+IndexReadResult ReadIndexFiles(fs::Directory& directory, const StringList& indexFiles,
+                               CompactDrawingTable& table, size_t maxDrawings, size_t readers) {
   IndexReadResult result;
   auto passOver = [&result](std::string_view entry) {
     if (result.unreadable++ == 0) result.firstUnreadable = entry;
   };
   const size_t count = indexFiles.Count();
-  std::vector<std::string> paths;
-  paths.reserve(count);
-  for (size_t i = 0; i < count; ++i) paths.push_back(JoinPath(indexDirectory, Trim(indexFiles[i])));
   // One reader keeps the calls in the order of a plain loop; more read the next files while this one is
   // taken.
   const size_t slots = readers <= 1 ? 1 : 2 * readers;
+  // An inexact name is never looked up: it could open a neighbour.
+  auto name = [&](size_t i) { return Trim(indexFiles[i]); };
 
   // Room for every record the files can hold, taken once: a million drawings then cost no copying and no page
   // touched twice. A file whose size cannot be had will not open either.
   uint64_t records = 0;
-  ReadInOrder<std::optional<uint64_t>>(
-      count, readers, slots, [&](size_t i, std::optional<uint64_t>& size) { size = fs.FileSize(paths[i]); },
-      [&](size_t, std::optional<uint64_t>& size) {
-        if (size && *size > kIndexHeaderSize)
-          records += (*size - kIndexHeaderSize + kIndexRecordSize - 1) / kIndexRecordSize;
-        return true;
+  struct Size {
+    fs::Fault fault = fs::Fault::kMissing;
+    uint64_t bytes = 0;
+  };
+  ReadInOrder<Size>(
+      count, readers, slots,
+      [&](size_t i, Size& size) {
+        size.fault = indexFiles.Inexact(i) ? fs::Fault::kMissing : directory.FileSize(name(i), size.bytes);
+      },
+      [&](size_t, Size& size, bool) {
+        if (size.fault == fs::Fault::kNone && size.bytes > kIndexHeaderSize)
+          records += (size.bytes - kIndexHeaderSize + kIndexRecordSize - 1) / kIndexRecordSize;
+        return Taken::kNext;
       });
   size_t want = static_cast<size_t>(std::min<uint64_t>(table.Count() + records, maxDrawings));
   // Less than all of it is still worth having: the drawings that fit are shown.
@@ -146,52 +154,69 @@ IndexReadResult ReadIndexFiles(fs::FileSystem& fs, std::string_view indexDirecto
       count, readers, slots,
       [&](size_t i, IndexFileHead& head) {
         head.got = 0;
-        head.file = fs.OpenRead(paths[i]);
+        head.file.reset();
+        head.failed = false;
+        if (indexFiles.Inexact(i)) {
+          head.fault = fs::Fault::kMissing;
+          return;
+        }
+        fs::Opened<fs::File> opened = directory.OpenFile(name(i));
+        head.fault = opened.fault;
+        head.file = std::move(opened.handle);
         if (!head.file) return;
         char header[kIndexHeaderSize];
         head.file->Read(header, sizeof header);
         if (!head.first) head.first = std::make_unique_for_overwrite<char[]>(kFirstBlockSize);
         head.got = head.file->Read(head.first.get(), kFirstBlockSize);
+        head.failed = head.file->Failed();
       },
-      [&](size_t i, IndexFileHead& head) {
+      [&](size_t i, IndexFileHead& head, bool alone) {
         std::string_view entry = indexFiles[i];
         if (!head.file) {
+          if (head.fault == fs::Fault::kExhausted && !alone) return Taken::kAgainAlone;
+          if (head.fault == fs::Fault::kExhausted) result.exhausted = true;
           passOver(entry);
-          return true;
+          return Taken::kNext;
         }
         std::unique_ptr<fs::File> file = std::move(head.file);  // closed when this file is done
         table.AddIndexFile(CutAtNul(UserNameFromIndexFile(entry)));
         const auto indexFile = static_cast<uint32_t>(table.IndexFileCount() - 1);
         size_t got = head.got;
         if (got == 0) {
-          if (file->Failed()) passOver(entry);
-          return true;
+          if (head.failed) passOver(entry);
+          return Taken::kNext;
         }
         size_t tail = padTail(head.first.get(), got);
-        if (!takeRecords(head.first.get(), got, indexFile)) return false;
-        while (tail == 0) {
+        if (!takeRecords(head.first.get(), got, indexFile)) return Taken::kStop;
+        while (tail == 0 && !head.failed) {
           if (!block) block = std::make_unique_for_overwrite<char[]>(kRecordsPerBlock * kIndexRecordSize);
           got = file->Read(block.get(), kRecordsPerBlock * kIndexRecordSize);
           if (got == 0) break;
           tail = padTail(block.get(), got);
-          if (!takeRecords(block.get(), got, indexFile)) return false;
+          if (!takeRecords(block.get(), got, indexFile)) return Taken::kStop;
         }
-        if (file->Failed()) passOver(entry);
-        return true;
+        if (head.failed || file->Failed()) passOver(entry);
+        return Taken::kNext;
       });
+  return result;
+}
+
+IndexReadResult ReadIndexFiles(fs::FileSystem& fs, std::string_view indexDirectory,
+                               const StringList& indexFiles, CompactDrawingTable& table, size_t maxDrawings,
+                               size_t readers) {
+  if (indexFiles.Count() == 0) return {};
+  fs::Opened<fs::Directory> directory = fs.OpenDirectory(indexDirectory);
+  if (directory) return ReadIndexFiles(*directory, indexFiles, table, maxDrawings, readers);
+  IndexReadResult result;
+  result.unreadable = indexFiles.Count();
+  if (result.unreadable > 0) result.firstUnreadable = indexFiles[0];
+  result.exhausted = directory.fault == fs::Fault::kExhausted;
   return result;
 }
 
 std::string UnreadableIndexFilesText(const IndexReadResult& result) {
   if (result.unreadable == 0) return {};
-  std::string text(msg::kMsgIndexUnreadable);
-  text += result.firstUnreadable;
-  if (result.unreadable > 1) {
-    text += msg::kMsgAndOthersBefore;
-    text += std::to_string(result.unreadable - 1);
-    text += msg::kMsgAndOthersAfter;
-  }
-  return text;
+  return NamedCountText(msg::kMsgIndexUnreadable, result.firstUnreadable, result.unreadable);
 }
 
 IndexReadResult ReadIndexFiles(fs::FileSystem& fs, std::string_view indexDirectory,

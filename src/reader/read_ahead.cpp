@@ -30,15 +30,17 @@ constexpr int kSlowCallsToGrow = 3;
 
 }  // namespace
 
-ReadAheadPool::ReadAheadPool(size_t readers, size_t slots, Work work)
+ReadAheadPool::ReadAheadPool(size_t readers, size_t slots, Work work, Threads threads)
     : readers_(readers == 0 ? 1 : readers),
       slots_(slots == 0 ? 1 : slots),
       batch_(BatchOf(slots_)),
       cpuReaders_(CpuReaders(readers_)),
       work_(std::move(work)),
+      limit_(readers_),
+      inline_(threads == Threads::kNone),
       done_(std::make_unique<std::atomic<bool>[]>(slots_)),
       failures_(slots_) {
-  threads_.reserve(readers_);
+  if (!inline_.load()) threads_.reserve(readers_);
 }
 
 ReadAheadPool::~ReadAheadPool() {
@@ -61,37 +63,57 @@ void ReadAheadPool::Wake(std::condition_variable& sleeper, bool all) {
   }
 }
 
+void ReadAheadPool::WakeReaders() {
+  // While fewer readers may work than there are, the one woken could be one that may not: all are woken.
+  Wake(requestReady_, limit_.load() < readers_);
+}
+
 void ReadAheadPool::Submit(size_t count) {
   const size_t submitted = Load(submitted_) + count;
   submitted_.store(submitted);
+  if (inline_.load()) return;
   // One sleeping reader is woken; it wakes the next if it finds more waiting, so that a few requests do not
   // wake a crowd of readers that find nothing left to do.
   const size_t idle = idle_.load();
-  if (idle > 0) Wake(requestReady_, false);
+  if (idle > 0) WakeReaders();
   // A reader for each request no reader is free for, as long as each can have a core.
   const size_t waiting = submitted - begun_.load();
   for (size_t wanted = waiting > idle ? waiting - idle : 0; wanted > 0; --wanted) {
-    if (!AddReader(cpuReaders_, true)) break;
+    if (!AddReader(cpuReaders_)) break;
   }
 }
 
-bool ReadAheadPool::AddReader(size_t limit, bool needOne) {
+bool ReadAheadPool::AddReader(size_t limit) {
   std::lock_guard lock(mutex_);
-  if (stopping_.load() || threads_.size() >= limit) return false;
+  if (stopping_.load() || inline_.load() || threads_.size() >= std::min(limit, limit_.load())) return false;
   try {
     const size_t reader = threads_.size();
     threads_.emplace_back([this, reader] { Run(reader); });
   } catch (...) {
     // Those running carry on if the system will not give another (no thread, or no memory for one); with
-    // none, the requests could never be done, so the caller hears of it. A reader asking for help never does.
-    if (needOne && threads_.empty()) throw;
+    // none, the caller does the requests itself. A reader asking for help never hears of it.
+    if (threads_.empty()) inline_.store(true);
     return false;
   }
   return true;
 }
 
+void ReadAheadPool::DoFrontHere() {
+  // No reader runs: the requests are begun here, in order, so the front is the next one not begun.
+  const size_t index = begun_.load();
+  begun_.store(index + 1);
+  const size_t slot = index % slots_;
+  try {
+    work_(slot, 0);
+  } catch (...) {
+    failures_[slot] = std::current_exception();
+  }
+  done_[slot].store(true);
+}
+
 bool ReadAheadPool::WaitFront(std::chrono::milliseconds timeout) {
   const size_t front = FrontSlot();
+  if (!done_[front].load() && inline_.load() && !paused_.load() && !stopping_.load()) DoFrontHere();
   if (!done_[front].load()) {
     std::unique_lock lock(mutex_);
     callerWaits_.store(true);
@@ -125,11 +147,25 @@ bool ReadAheadPool::WaitStopped(std::chrono::milliseconds timeout) {
   return stopped;
 }
 
-bool ReadAheadPool::Claim(size_t& index) {
+void ReadAheadPool::Pause() {
+  paused_.store(true);
+}
+
+void ReadAheadPool::Resume(size_t readers) {
+  limit_.store(std::clamp<size_t>(readers, 1, readers_));
+  paused_.store(false);
+  Wake(requestReady_, true);
+}
+
+bool ReadAheadPool::MayBegin(size_t reader) const {
+  return !stopping_.load() && !paused_.load() && reader < limit_.load() && begun_.load() < submitted_.load();
+}
+
+bool ReadAheadPool::Claim(size_t reader, size_t& index) {
   // Counted in flight before looking at stopping_: a request taken up just as the pool stops is waited for.
   inFlight_.fetch_add(1);
   size_t begun = begun_.load();
-  while (!stopping_.load() && begun < submitted_.load()) {
+  while (!stopping_.load() && !paused_.load() && reader < limit_.load() && begun < submitted_.load()) {
     if (begun_.compare_exchange_weak(begun, begun + 1)) {
       index = begun;
       return true;
@@ -145,7 +181,7 @@ void ReadAheadPool::Finished() {
 }
 
 bool ReadAheadPool::WorthWaking() const {
-  if (stopping_.load()) return inFlight_.load() == 0;
+  if (stopping_.load() || paused_.load()) return inFlight_.load() == 0;
   const size_t taken = taken_.load();
   const size_t submitted = submitted_.load();
   // Everything asked for is done: nothing more is coming until the caller asks again.
@@ -161,15 +197,15 @@ void ReadAheadPool::Run(size_t reader) {
   int slowInARow = 0;
   for (;;) {
     size_t index = 0;
-    if (!Claim(index)) {
+    if (!Claim(reader, index)) {
       std::unique_lock lock(mutex_);
       idle_.fetch_add(1);
-      requestReady_.wait(lock, [&] { return stopping_.load() || begun_.load() < submitted_.load(); });
+      requestReady_.wait(lock, [&] { return stopping_.load() || MayBegin(reader); });
       idle_.fetch_sub(1);
       if (stopping_.load()) return;
       continue;
     }
-    if (idle_.load() > 0 && begun_.load() < submitted_.load()) Wake(requestReady_, false);
+    if (idle_.load() > 0 && begun_.load() < submitted_.load()) WakeReaders();
     const size_t slot = index % slots_;
     std::exception_ptr failure;
     const auto start = std::chrono::steady_clock::now();
@@ -184,7 +220,7 @@ void ReadAheadPool::Run(size_t reader) {
     Finished();
     // The calls wait on the medium, and requests wait for a reader: one more can be served at the same time.
     if (slowInARow >= kSlowCallsToGrow && idle_.load() == 0 && begun_.load() < submitted_.load()) {
-      AddReader(readers_, false);
+      AddReader(readers_);
       slowInARow = 0;
     }
   }

@@ -45,11 +45,16 @@ inline constexpr size_t kMaxReaders = 64;
 // On a fast disk a file costs a few microseconds, less than a thread put to sleep and woken again: requests
 // are taken up and results handed over without a lock, and a thread sleeps only when it has nothing to do.
 // The caller is woken only when a run of results is ready at the front, or nothing more is coming.
+//
+// Threads are a speed-up, never a condition: where not one can be started (the system has no thread or no
+// memory to give), or where the caller asks for none, the caller does each request itself when it waits for
+// it, as a plain loop would, with reader number 0.
 class ReadAheadPool {
  public:
   using Work = std::function<void(size_t slot, size_t reader)>;
+  enum class Threads { kStart, kNone };
 
-  ReadAheadPool(size_t readers, size_t slots, Work work);
+  ReadAheadPool(size_t readers, size_t slots, Work work, Threads threads = Threads::kStart);
   // Stops: requests not begun are dropped, those in flight are waited for.
   ~ReadAheadPool();
   ReadAheadPool(const ReadAheadPool&) = delete;
@@ -75,23 +80,39 @@ class ReadAheadPool {
 
   // No request not yet begun will be; those in flight finish.
   void Stop();
-  // Waits at most `timeout` for the requests in flight after Stop(); true when none is left.
+  // Waits at most `timeout` until no reader is inside a request (after Stop or Pause); true when none is.
   bool WaitStopped(std::chrono::milliseconds timeout);
+
+  // For a call that ran out of file descriptors or memory: no request begins until Resume, so that once
+  // WaitStopped says the readers in flight have finished, the caller can try that call again alone.
+  void Pause();
+  // Requests begin again, on at most `readers` readers at once (at least one).
+  void Resume(size_t readers);
+  // How many readers may work at once now.
+  size_t ReaderLimit() const { return limit_.load(); }
+  // Whether the caller does the requests itself: no thread was wanted, or none could be started.
+  bool Inline() const { return inline_.load(); }
 
  private:
   // The caller's own counters: only it writes them, so it may read them as it likes.
   static size_t Load(const std::atomic<size_t>& counter) { return counter.load(std::memory_order_relaxed); }
   void Run(size_t reader);
-  // Takes up the next request not begun; false when there is none, or the pool stops.
-  bool Claim(size_t& index);
+  // Takes up the next request not begun; false when there is none, or the pool stops or pauses, or this
+  // reader is past the limit.
+  bool Claim(size_t reader, size_t& index);
   // A reader is out of flight (done with a request, or found none); the caller may want to hear of it.
   void Finished();
   // Whether the caller, waiting for the front, should be woken now.
   bool WorthWaking() const;
   void Wake(std::condition_variable& sleeper, bool all);
-  // Starts one more reader unless `limit` run or the pool stops; a failure to start one is thrown only when
-  // `needOne` and no reader runs, so that a reader calling it never throws.
-  bool AddReader(size_t limit, bool needOne);
+  // Wakes a sleeping reader for requests that wait.
+  void WakeReaders();
+  // Starts one more reader unless `limit` run or the pool stops; false when none was started. With none
+  // started at all, the caller does the requests itself from then on.
+  bool AddReader(size_t limit);
+  // Does the front request on the calling thread.
+  void DoFrontHere();
+  bool MayBegin(size_t reader) const;
 
   const size_t readers_;
   const size_t slots_;
@@ -107,7 +128,10 @@ class ReadAheadPool {
   std::atomic<size_t> begun_{0};     // requests a reader has taken up
   std::atomic<size_t> inFlight_{0};  // readers taking up or doing a request
   std::atomic<size_t> idle_{0};      // readers asleep for want of a request
+  std::atomic<size_t> limit_;        // readers that may work at once
   std::atomic<bool> stopping_{false};
+  std::atomic<bool> paused_{false};
+  std::atomic<bool> inline_{false};
   std::atomic<bool> callerWaits_{false};
   std::unique_ptr<std::atomic<bool>[]> done_;
   // Written by a reader before its slot is marked done, read by the caller after.
@@ -119,11 +143,20 @@ class ReadAheadPool {
   std::vector<std::thread> threads_;
 };
 
+// What the caller of ReadInOrder does with a result.
+enum class Taken {
+  kNext,        // on to the next one
+  kStop,        // no more
+  kAgainAlone,  // the call ran out of file descriptors or memory: do it again once no other is in flight
+};
+
 // Does `read(i, result)` for i = 0 to count - 1 on up to `readers` threads, `slots` ahead at most, and hands
-// each result to `take(i, result)` on the calling thread in the order of i; `take` leaves the result ready
-// for reuse and returns false to stop. The calling thread waits as long as it takes. With one slot, each read
-// begins only after the take of the one before has returned: the calls come in the order of a plain loop,
-// made on the calling thread itself when there is one reader as well.
+// each result to `take(i, result, alone)` on the calling thread in the order of i; `take` leaves the result
+// ready for reuse. The calling thread waits as long as it takes. When `take` answers kAgainAlone, the readers
+// in flight are let finish, no other request begins, and `read(i, result)` is made again on the calling
+// thread, its result taken with `alone` true (its answer then is kNext or kStop); the readers go on, half as
+// many. With one slot, each read begins only after the take of the one before has returned: the calls come in
+// the order of a plain loop, made on the calling thread itself when there is one reader as well.
 template <typename Result, typename Read, typename Take>
 void ReadInOrder(size_t count, size_t readers, size_t slots, Read read, Take take) {
   if (count == 0) return;
@@ -133,7 +166,12 @@ void ReadInOrder(size_t count, size_t readers, size_t slots, Read read, Take tak
     Result result{};
     for (size_t i = 0; i < count; ++i) {
       read(i, result);
-      if (!take(i, result)) return;
+      Taken taken = take(i, result, false);
+      if (taken == Taken::kAgainAlone) {
+        read(i, result);
+        taken = take(i, result, true);
+      }
+      if (taken == Taken::kStop) return;
     }
     return;
   }
@@ -151,9 +189,18 @@ void ReadInOrder(size_t count, size_t readers, size_t slots, Read read, Take tak
     if (more > 0) pool.Submit(more);
     while (!pool.WaitFront(std::chrono::seconds(1))) {
     }
-    const bool goOn = take(i, ring[pool.FrontSlot()].result);
+    Result& result = ring[pool.FrontSlot()].result;
+    Taken taken = take(i, result, false);
+    if (taken == Taken::kAgainAlone) {
+      pool.Pause();
+      while (!pool.WaitStopped(std::chrono::seconds(1))) {
+      }
+      read(i, result);
+      taken = take(i, result, true);
+      pool.Resume(pool.ReaderLimit() / 2);
+    }
     pool.PopFront();
-    if (!goOn) return;
+    if (taken == Taken::kStop) return;
   }
 }
 

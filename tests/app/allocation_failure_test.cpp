@@ -15,6 +15,7 @@
 #include "cli/export_mode.h"
 #include "kit/headless/headless_application.h"
 #include "mkdata.h"
+#include "support/forwarding_file_system.h"
 #include "support/memory_file_system.h"
 
 namespace {
@@ -109,20 +110,15 @@ test::MemoryFileSystem& Folder() {
 }
 
 // The folder on a medium whose every file open takes a while: more readers start as the reading goes on.
-class SlowFileSystem final : public fs::FileSystem {
+class SlowFileSystem final : public test::ForwardingFileSystem {
  public:
-  bool ListDirectory(std::string_view path, const EntryCallback& onEntry) override {
-    return Folder().ListDirectory(path, onEntry);
-  }
-  bool CanList(std::string_view path) override { return Folder().CanList(path); }
-  std::unique_ptr<fs::File> OpenRead(std::string_view path) override {
-    std::this_thread::sleep_for(std::chrono::microseconds(100));
-    return Folder().OpenRead(path);
-  }
-  std::optional<uint64_t> FileSize(std::string_view path) override { return Folder().FileSize(path); }
-  std::unique_ptr<fs::Directory> OpenDirectory(std::string_view path) override {
-    if (!CanList(path)) return nullptr;
-    return std::make_unique<fs::PathDirectory>(*this, path);
+  SlowFileSystem() : ForwardingFileSystem(Folder()) {}
+
+ protected:
+  fs::Fault Before(Call call, std::string_view) override {
+    if (call == Call::kOpenFile || call == Call::kReadHead)
+      std::this_thread::sleep_for(std::chrono::microseconds(100));
+    return fs::Fault::kNone;
   }
 };
 

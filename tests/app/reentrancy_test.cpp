@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "support/forwarding_file_system.h"
 #include "support/scenario.h"
 
 namespace tovir {
@@ -118,23 +119,18 @@ TEST(Reentrancy, HeldCommandsThatTheReadingNeverReachesAreReported) {
 
 // The real file system, except that opening one drawing file throws, as a failing medium or an exhausted
 // memory can make any call of the file layer do.
-class ThrowingFileSystem final : public fs::FileSystem {
+class ThrowingFileSystem final : public test::ForwardingFileSystem {
  public:
-  explicit ThrowingFileSystem(std::string poisoned) : poisoned_(std::move(poisoned)) {}
-  bool ListDirectory(std::string_view path, const EntryCallback& onEntry) override {
-    return fs::NativeFileSystem().ListDirectory(path, onEntry);
-  }
-  bool CanList(std::string_view path) override { return fs::NativeFileSystem().CanList(path); }
-  std::unique_ptr<fs::File> OpenRead(std::string_view path) override {
-    if (path.find(poisoned_) != std::string_view::npos) throw std::runtime_error("the medium failed");
-    return fs::NativeFileSystem().OpenRead(path);
-  }
-  std::optional<uint64_t> FileSize(std::string_view path) override {
-    return fs::NativeFileSystem().FileSize(path);
-  }
-  // Drawing files are read through their folder: through this file system's OpenRead, which throws.
-  std::unique_ptr<fs::Directory> OpenDirectory(std::string_view path) override {
-    return std::make_unique<fs::PathDirectory>(*this, path);
+  explicit ThrowingFileSystem(std::string poisoned)
+      : ForwardingFileSystem(fs::NativeFileSystem()), poisoned_(std::move(poisoned)) {}
+
+ protected:
+  fs::Fault Before(Call call, std::string_view path) override {
+    if ((call == Call::kOpenFile || call == Call::kReadHead) &&
+        path.find(poisoned_) != std::string_view::npos) {
+      throw std::runtime_error("the medium failed");
+    }
+    return fs::Fault::kNone;
   }
 
  private:

@@ -22,16 +22,19 @@ TEST(ArchiveWalk, ADirectoryMetAgainBelowItselfIsNotEnteredTwice) {
   struct SameAll final : test::ForwardingFileSystem {
     SameAll() : ForwardingFileSystem(fs::NativeFileSystem()) {}
     std::string a;
-    std::optional<fs::DirectoryIdentity> IdentityOf(std::string_view p) override {
+    std::optional<fs::DirectoryIdentity> Identity(std::string_view p,
+                                                  std::optional<fs::DirectoryIdentity> inner) override {
       if (p.substr(0, a.size()) == a) return fs::DirectoryIdentity{1, 1};
-      return inner_.IdentityOf(p);
+      return inner;
     }
   } fs;
   fs.a = root.Join({"a"});
-  std::vector<ArchiveFolder> folders;
-  ASSERT_TRUE(FindDrawingDataFolders(fs, root.path(), {}, folders));
-  ASSERT_EQ(folders.size(), 1u);  // "a/b" is "a" again: not entered
-  EXPECT_EQ(folders[0].relative, "c/MCADAM");
+  fs::Opened<fs::Directory> top = fs.OpenDirectory(root.path(), fs::Links::kNever);
+  ASSERT_TRUE(top);
+  auto folders = FindDrawingDataFolders(fs, *top, root.path(), {});
+  ASSERT_TRUE(folders.has_value());
+  ASSERT_EQ(folders->size(), 1u);  // "a/b" is "a" again: not entered
+  EXPECT_EQ((*folders)[0].relative, "c/MCADAM");
 }
 
 }  // namespace

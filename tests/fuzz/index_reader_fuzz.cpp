@@ -55,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
 
   StringList files(StringList::Order::kSorted), users(StringList::Order::kSorted);
-  FUZZ_CHECK(ScanIndexDirectory(fs, index, files, users));
+  FUZZ_CHECK(ScanIndexDirectory(fs, index, files, users).listed);
   FUZZ_CHECK(files.Count() == users.Count());
   StringList u, n, f;
   IndexReadResult result = ReadIndexFiles(fs, index, files, {u, n, f});

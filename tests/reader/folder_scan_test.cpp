@@ -19,13 +19,14 @@ TEST(FolderScan, GroupsAreTheListableSubdirectoriesInLetterCaseBlindOrder) {
   mkdata::MakeDirectories(folder.Join({Sjis("設計")}));
   mkdata::WriteFile(folder.Join({"c.txt"}), "not a group");
   StringList groups(StringList::Order::kSorted);
-  EXPECT_TRUE(ScanGroups(fs::NativeFileSystem(), folder.path(), groups));
+  EXPECT_TRUE(ScanGroups(fs::NativeFileSystem(), folder.path(), groups).listed);
   EXPECT_EQ(groups.ToVector(), (Strings{" LEAD", "a", "B", Sjis("設計")}));
 
   StringList none(StringList::Order::kSorted);
-  EXPECT_FALSE(ScanGroups(fs::NativeFileSystem(), folder.Join({"missing"}), none));
-  EXPECT_FALSE(ScanGroups(fs::NativeFileSystem(), folder.Join({"c.txt"}), none));
-  EXPECT_TRUE(ScanGroups(fs::NativeFileSystem(), folder.Join({"a"}), none));  // no subdirectories: nothing
+  EXPECT_FALSE(ScanGroups(fs::NativeFileSystem(), folder.Join({"missing"}), none).listed);
+  EXPECT_FALSE(ScanGroups(fs::NativeFileSystem(), folder.Join({"c.txt"}), none).listed);
+  EXPECT_TRUE(
+      ScanGroups(fs::NativeFileSystem(), folder.Join({"a"}), none).listed);  // no subdirectories: nothing
   EXPECT_TRUE(none.Empty());
 }
 
@@ -63,7 +64,7 @@ TEST(FolderScan, IndexDirectoryListsOnlyCapitalMcEntries) {
   mkdata::MakeDirectories(folder.Join({"GRP1", "V3idxft", "MCDIR"}));  // listed like a file
   StringList files(StringList::Order::kSorted);
   StringList users(StringList::Order::kSorted);
-  EXPECT_TRUE(ScanIndexDirectory(fs::NativeFileSystem(), index, files, users));
+  EXPECT_TRUE(ScanIndexDirectory(fs::NativeFileSystem(), index, files, users).listed);
   EXPECT_EQ(files.ToVector(), (Strings{"MC", "MCDIR", "MCSATO_01", "MCSATO_02", "MCYAMADA"}));
   EXPECT_EQ(users.ToVector(), (Strings{"", "DIR", "SATO", "SATO", "YAMADA"}));
 }
@@ -72,7 +73,8 @@ TEST(FolderScan, MissingOrOverlongIndexDirectoryIsNotListed) {
   test::TempFolder folder;
   StringList files(StringList::Order::kSorted);
   StringList users(StringList::Order::kSorted);
-  EXPECT_FALSE(ScanIndexDirectory(fs::NativeFileSystem(), folder.Join({"GRP1", "V3idxft"}), files, users));
+  EXPECT_FALSE(
+      ScanIndexDirectory(fs::NativeFileSystem(), folder.Join({"GRP1", "V3idxft"}), files, users).listed);
 
   // A real directory whose path is longer than the program's 255-byte path buffer.
   std::string deep = folder.path();
@@ -80,7 +82,7 @@ TEST(FolderScan, MissingOrOverlongIndexDirectoryIsNotListed) {
   std::string index = JoinPath(deep, "V3idxft");
   ASSERT_TRUE(mkdata::MakeDirectories(index));
   ASSERT_TRUE(mkdata::WriteFile(JoinPath(index, "MCSATO"), ""));
-  EXPECT_FALSE(ScanIndexDirectory(fs::NativeFileSystem(), index, files, users));
+  EXPECT_FALSE(ScanIndexDirectory(fs::NativeFileSystem(), index, files, users).listed);
   EXPECT_TRUE(files.Empty());
   EXPECT_TRUE(users.Empty());
 }

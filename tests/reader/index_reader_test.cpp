@@ -173,7 +173,7 @@ TEST(IndexReader, UnreadableIndexFilesArePassedOverAndCounted) {
     fs.AddFile(JoinPath(index, "MCA"), {records("A", 1), std::nullopt, c.a});
     fs.AddFile(JoinPath(index, "MCB"), {records("B", 2), std::nullopt, c.b, c.readable});
     StringList files(StringList::Order::kSorted), users(StringList::Order::kSorted);
-    ASSERT_TRUE(ScanIndexDirectory(fs, index, files, users));
+    ASSERT_TRUE(ScanIndexDirectory(fs, index, files, users).listed);
     Table t;
     IndexReadResult r = ReadIndexFiles(fs, index, files, t.ref());
     EXPECT_EQ(t.users.ToVector(), c.users) << c.what;

@@ -69,11 +69,11 @@ TEST(ReadAhead, ResultsAreTakenInTheOrderAskedForAndOneSlotKeepsAPlainLoopsOrder
           Jitter(i);
           result = i * i;
         },
-        [&](size_t i, size_t& result) {
+        [&](size_t i, size_t& result, bool) {
           log('t', i);
           EXPECT_EQ(result, i * i) << c.readers << "/" << c.slots;
           taken.push_back(i);
-          return true;
+          return Taken::kNext;
         });
     ASSERT_EQ(taken.size(), 40u);
     for (size_t i = 0; i < taken.size(); ++i) EXPECT_EQ(taken[i], i);
@@ -231,7 +231,7 @@ TEST(ReadAhead, IndexFilesGiveTheSameTableWithAnyNumberOfReaders) {
     if (f != 3) expected += static_cast<size_t>(kept) + (f == 10 ? 1 : 0);
   }
   StringList files(StringList::Order::kSorted), users(StringList::Order::kSorted);
-  ASSERT_TRUE(ScanIndexDirectory(fs, index, files, users));
+  ASSERT_TRUE(ScanIndexDirectory(fs, index, files, users).listed);
   auto read = [&](size_t readers) {
     CompactDrawingTable table;
     IndexReadResult result = ReadIndexFiles(fs, index, files, table, static_cast<size_t>(-1), readers);

@@ -7,18 +7,6 @@ namespace tovir::test {
 
 namespace {
 
-// Counts a call inside the file system for as long as it runs.
-class Inside {
- public:
-  explicit Inside(std::atomic<int>& count) : count_(count) { ++count_; }
-  ~Inside() { --count_; }
-  Inside(const Inside&) = delete;
-  Inside& operator=(const Inside&) = delete;
-
- private:
-  std::atomic<int>& count_;
-};
-
 bool EndsWith(std::string_view s, std::string_view end) {
   return s.size() >= end.size() && s.substr(s.size() - end.size()) == end;
 }
@@ -27,7 +15,7 @@ bool EndsWith(std::string_view s, std::string_view end) {
 
 GatedFileSystem::GatedFileSystem(fs::FileSystem& inner, std::string gatedName,
                                  std::chrono::microseconds delay)
-    : inner_(inner), gatedName_(std::move(gatedName)), delay_(delay) {}
+    : ForwardingFileSystem(inner), gatedName_(std::move(gatedName)), delay_(delay) {}
 
 bool GatedFileSystem::Held() const {
   std::lock_guard lock(mutex_);
@@ -47,18 +35,9 @@ std::vector<std::string> GatedFileSystem::Opened() const {
   return opened_;
 }
 
-bool GatedFileSystem::ListDirectory(std::string_view path, const EntryCallback& onEntry) {
-  Inside inside(inside_);
-  return inner_.ListDirectory(path, onEntry);
-}
-
-bool GatedFileSystem::CanList(std::string_view path) {
-  Inside inside(inside_);
-  return inner_.CanList(path);
-}
-
-std::unique_ptr<fs::File> GatedFileSystem::OpenRead(std::string_view path) {
-  Inside inside(inside_);
+fs::Fault GatedFileSystem::Before(Call call, std::string_view path) {
+  ++inside_;
+  if (call != Call::kOpenFile && call != Call::kReadHead) return fs::Fault::kNone;
   {
     std::unique_lock lock(mutex_);
     opened_.emplace_back(path);
@@ -69,19 +48,11 @@ std::unique_ptr<fs::File> GatedFileSystem::OpenRead(std::string_view path) {
     }
   }
   if (delay_.count() > 0) std::this_thread::sleep_for(delay_);
-  return inner_.OpenRead(path);
+  return fs::Fault::kNone;
 }
 
-std::optional<uint64_t> GatedFileSystem::FileSize(std::string_view path) {
-  Inside inside(inside_);
-  return inner_.FileSize(path);
-}
-
-std::unique_ptr<fs::Directory> GatedFileSystem::OpenDirectory(std::string_view path) {
-  Inside inside(inside_);
-  if (!inner_.CanList(path)) return nullptr;
-  // Each file of the directory through this file system's OpenRead.
-  return std::make_unique<fs::PathDirectory>(*this, path);
+void GatedFileSystem::After(Call, std::string_view) {
+  --inside_;
 }
 
 }  // namespace tovir::test

@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "fs/file_system.h"
+#include "support/forwarding_file_system.h"
 
 namespace tovir::test {
 
-class GatedFileSystem final : public fs::FileSystem {
+class GatedFileSystem final : public ForwardingFileSystem {
  public:
   // Opens of a path ending in `gatedName` hang; every other open first waits `delay`.
   GatedFileSystem(fs::FileSystem& inner, std::string gatedName,
@@ -32,14 +32,11 @@ class GatedFileSystem final : public fs::FileSystem {
   // Calls begun and not yet returned, on any thread.
   int CallsInside() const { return inside_.load(); }
 
-  bool ListDirectory(std::string_view path, const EntryCallback& onEntry) override;
-  bool CanList(std::string_view path) override;
-  std::unique_ptr<fs::File> OpenRead(std::string_view path) override;
-  std::optional<uint64_t> FileSize(std::string_view path) override;
-  std::unique_ptr<fs::Directory> OpenDirectory(std::string_view path) override;
+ protected:
+  fs::Fault Before(Call call, std::string_view path) override;
+  void After(Call call, std::string_view path) override;
 
  private:
-  fs::FileSystem& inner_;
   std::string gatedName_;
   std::chrono::microseconds delay_;
   mutable std::mutex mutex_;

@@ -8,15 +8,15 @@
 
 namespace tovir::fs {
 
+// Names convert through the program's code page 932 table, as a Japanese system's ANSI APIs would convert
+// them; a name whose conversion is not exact (a character without a code, or with only a similar one) is
+// never opened again through its CP932 form. The file system itself ignores letter case.
 class Win32FileSystem final : public FileSystem {
  public:
-  bool ListDirectory(std::string_view path, const EntryCallback& onEntry) override;
-  bool CanList(std::string_view path) override;
-  std::unique_ptr<File> OpenRead(std::string_view path) override;
-  std::optional<uint64_t> FileSize(std::string_view path) override;
-  std::unique_ptr<Directory> OpenDirectory(std::string_view path) override;
-  bool ListEntries(std::string_view path, const KindCallback& onEntry) override;
-  std::optional<DirectoryIdentity> IdentityOf(std::string_view path) override;
+  Opened<Directory> OpenDirectory(std::string_view path, Links links = Links::kFollow) override;
+  Opened<File> OpenRead(std::string_view path) override;
+  std::string AbsolutePath(std::string_view path) override;
+  std::string Describe(std::string_view diskName) override;
 
   // The wide path for a CP932 path; long absolute paths get the "\\?\" prefix so they still open.
   static std::wstring WidePath(std::string_view path);
