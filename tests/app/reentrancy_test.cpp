@@ -89,6 +89,75 @@ TEST(Reentrancy, PressSearchAndCopyActAtOnceOnTheRowsReadSoFar) {
   EXPECT_EQ(after["StatusBar1"].Str(), "N2");
 }
 
+TEST(Reentrancy, InputDuringTheReadingIsDecidedWhenItComesAndCarriedOutInItsOrder) {
+  TempFolder first;
+  WriteIndexFile(first, "A", "MCSATO", Numbered(8));
+  WriteIndexFile(first, "B", "MCSATO", Numbered(3));
+  TempFolder second;
+  WriteIndexFile(second, "X", "MCITO", Numbered(2));
+  WriteIndexFile(second, "Y", "MCITO", Numbered(4));
+  std::string shortCopy = "Group名 User名 図面名（PN,FN）      \r\n";
+  for (int i = 1; i <= 8; ++i)
+    shortCopy += "A       SATO   P" + std::to_string(i) + ",01" + std::string(16, ' ') + "\r\n";
+  struct Case {
+    const char* what;
+    std::string script;  // after the start on the first folder, then a dump
+    std::string group;
+    size_t rows;
+    bool full;  // the rows carry their update dates
+    int readings;
+    std::string clipboard;  // "" when nothing was copied
+    std::vector<long long> selected;
+  } cases[] = {
+      {"the shown group clicked: nothing to re-read, the reading goes on",
+       "during-read 3 group 0\nmode 1\n",
+       "A",
+       8,
+       true,
+       1,
+       "",
+       {}},
+      {"a copy after a display change copies the display changed to, with the heading of the moment",
+       "during-read 3 mode 0\nduring-read 3 copy 1\nduring-read 3 heading off\nmode 1\n",
+       "A",
+       8,
+       false,
+       1,
+       shortCopy,
+       {}},
+      {"a search after a display change searches the display changed to",
+       "during-read 3 mode 0\nduring-read 3 search P5\nmode 1\n",
+       "A",
+       8,
+       false,
+       1,
+       "",
+       {4}},
+      {"a click after a drop was for the group list the drop replaces: it lapses",
+       "during-read 2 drop " + Hex(second.path()) + "\nduring-read 2 group 1\nmode 1\n",
+       "X",
+       2,
+       true,
+       2,
+       "",
+       {}},
+  };
+  for (const Case& c : cases) {
+    auto r = RunScript(Start(first) + c.script + "dump\n");
+    ASSERT_EQ(r.dumps.size(), 1u) << c.what;
+    const Json& d = r.last();
+    EXPECT_EQ(d["CurrentGroup"].Str(), c.group) << c.what;
+    EXPECT_EQ(d["ListBox13"].size(), c.rows) << c.what;
+    if (d["ListBox12"].size() != c.rows) continue;
+    EXPECT_EQ(d["ListBox12"][c.rows - 1].Str(), c.full ? "02/04/21 13:05" : "") << c.what;
+    EXPECT_EQ(d["Form2"]["Shows"].Int(), c.readings) << c.what;
+    EXPECT_EQ(d["Beeps"].Int(), 0) << c.what;
+    EXPECT_EQ(d["Clipboard"].IsNull() ? "" : d["Clipboard"].Str(), c.clipboard) << c.what;
+    EXPECT_EQ(d["ListBox13Selected"].Ints(), c.selected) << c.what;
+    EXPECT_EQ(r.err, "") << c.what;
+  }
+}
+
 TEST(Reentrancy, ClosingTheWindowDuringTheReadingEndsTheProgram) {
   TempFolder folder;
   WriteIndexFile(folder, "G", "MCSATO", Numbered(4));
