@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "app/program.h"
+#include "kit/headless/headless_application.h"
 #include "support/scenario.h"
 
 namespace tovir {
@@ -156,6 +158,65 @@ TEST(Reentrancy, InputDuringTheReadingIsDecidedWhenItComesAndCarriedOutInItsOrde
     EXPECT_EQ(d["ListBox13Selected"].Ints(), c.selected) << c.what;
     EXPECT_EQ(r.err, "") << c.what;
   }
+}
+
+// The headless backend, except that the drawing list's peer remembers how many rows it has been told of.
+class TellingApplication final : public kit::HeadlessApplication {
+ public:
+  class List final : public kit::ListBoxPeer {
+   public:
+    explicit List(bool multi) : list_(multi) {}
+    void CountChanged(size_t count) override {
+      told = count;
+      list_.CountChanged(count);
+    }
+    int ItemIndex() const override { return list_.ItemIndex(); }
+    void SetItemIndex(int row) override { list_.SetItemIndex(row); }
+    bool Selected(size_t row) const override { return list_.Selected(row); }
+    void SetSelected(size_t row, bool selected) override { list_.SetSelected(row, selected); }
+    void ClearSelection() override { list_.ClearSelection(); }
+    std::vector<size_t> SelectedRows() const override { return list_.SelectedRows(); }
+    void Repaint() override {}
+    size_t told = 0;
+
+   private:
+    kit::HeadlessListBox list_;
+  };
+  using HeadlessApplication::CreatePeer;
+  std::unique_ptr<kit::ListBoxPeer> CreatePeer(kit::TListBox& list) override {
+    if (list.Name() != "ListBox13") return HeadlessApplication::CreatePeer(list);
+    auto peer = std::make_unique<List>(list.MultiSelect());
+    drawingList = peer.get();
+    return peer;
+  }
+  List* drawingList = nullptr;
+};
+
+TEST(Reentrancy, ASearchFromInsideTheReadingFindsRowsTheListHasNotYetBeenToldOf) {
+  TempFolder folder;
+  WriteIndexFile(folder, "G", "MCSATO", Numbered(40));
+  TellingApplication app;
+  Program program(app, fs::NativeFileSystem(), {folder.path()});
+  TForm1& form = program.Form1();
+  // The Search button pressed at the first moment the reading processes messages with rows read that the
+  // list's redraws have not yet caught up with, looking for the last of them.
+  int sought = -1;
+  std::vector<size_t> selected;
+  app.SetMessageHook([&] {
+    const size_t read = form.ListBox13.Count();
+    if (sought >= 0 || form.ReadingPass() < 0 || app.drawingList->told >= read) return;
+    sought = static_cast<int>(read) - 1;
+    app.TypeText(form.Edit10, "p" + std::to_string(read) + ",");
+    app.ClickButton(form.BitBtn1);
+    selected = form.ListBox13.SelectedRows();
+  });
+  app.PickRadioItem(form.RadioGroup1, 1);
+  ASSERT_GE(sought, 0) << "the list was told of every row at every moment";
+  EXPECT_EQ(selected, std::vector<size_t>{static_cast<size_t>(sought)});
+  EXPECT_EQ(form.GetSearchRow(), sought);
+  EXPECT_EQ(form.GetSearchHit(), 1);
+  EXPECT_EQ(app.Beeps(), 0);
+  EXPECT_EQ(form.ListBox13.Count(), 40u);  // the search ended nothing
 }
 
 TEST(Reentrancy, ClosingTheWindowDuringTheReadingEndsTheProgram) {
