@@ -138,7 +138,7 @@ void TForm1::Exit1Click() {
 
 void TForm1::WMDropFiles(std::string_view firstItem) {
   std::string name(firstItem.substr(0, kMaxDroppedName));
-  if (DeferWhileReading([this, name] { WMDropFiles(name); })) return;
+  if (DeferWhileReading([this, name] { WMDropFiles(name); }, Waiting::kIntake)) return;
   Intake(name, true);
 }
 
@@ -148,7 +148,6 @@ void TForm1::Intake(std::string_view path, bool dropped) {
   StatusBar1.SetSimpleText("");
   Edit8.Clear();
   ListBox1.Clear();
-  ++groupListGeneration_;
   ClearGroupLists();
   Edit6.assign(CutAtNul(path));
   // A command-line argument longer than the path buffer is refused like any other path that is not a folder.
@@ -340,7 +339,8 @@ bool TForm1::ReadingGoesOn() {
     return false;
   }
   // A drop, a group click or a display change arrived, or the window is closing: they take over, silently.
-  return deferred_.empty() && !app_.Terminated();
+  // Input that only waits its turn behind them ends nothing.
+  return !Waits(Waiting::kIntake) && !Waits(Waiting::kReload) && !app_.Terminated();
 }
 
 bool TForm1::AwaitFileInfo(DrawingFileReadAhead& readAhead, FileInfo& info) {
@@ -391,10 +391,19 @@ void TForm1::EndReading() {
   RunDeferred();
 }
 
-bool TForm1::DeferWhileReading(std::function<void()> action) {
+bool TForm1::DeferWhileReading(std::function<void()> action, Waiting kind) {
   if (!reading_) return false;
-  deferred_.push_back(std::move(action));
+  // Input that reloads nothing waits only to keep its place behind input that does.
+  if (kind == Waiting::kAfterReload && deferred_.empty()) return false;
+  deferred_.push_back({std::move(action), kind});
   return true;
+}
+
+bool TForm1::Waits(Waiting kind) const {
+  for (const Deferred& waiting : deferred_) {
+    if (waiting.kind == kind) return true;
+  }
+  return false;
 }
 
 void TForm1::RunDeferred() {
@@ -402,7 +411,7 @@ void TForm1::RunDeferred() {
   runningDeferred_ = true;
   // Each waiting input is an event of its own: one that fails is reported and the next still runs.
   while (!deferred_.empty() && !app_.Terminated()) {
-    auto action = std::move(deferred_.front());
+    auto action = std::move(deferred_.front().action);
     deferred_.pop_front();
     kit::Deliver(app_, action);
   }
@@ -411,26 +420,40 @@ void TForm1::RunDeferred() {
 }
 
 void TForm1::ListBox1Click() {
-  // The click waits with the group it chose; it lapses if a new folder has replaced the group list meanwhile.
-  const int chosen = ListBox1.ItemIndex();
-  const int generation = groupListGeneration_;
-  if (DeferWhileReading([this, chosen, generation] {
-        if (generation != groupListGeneration_) return;
-        ListBox1.SetItemIndex(chosen);
-        ListBox1Click();
-      })) {
+  if (reading_) {
+    // Judged now, against the group list and the group shown as the user saw them when clicking. A drop
+    // that waits will replace that list: the click was made in it, and lapses with it.
+    if (Waits(Waiting::kIntake)) return;
+    // The shown group (the display change that began a reading has already set ForceReload back): nothing
+    // to re-read, so the reading goes on. Behind a reload that waits, the click waits too: it is for the
+    // group that reload will show.
+    if (!Waits(Waiting::kReload) && !GroupToLoad()) {
+      StatusBar1.SetSimpleText("");
+      return;
+    }
+    const int chosen = ListBox1.ItemIndex();
+    DeferWhileReading([this, chosen] {
+      ListBox1.SetItemIndex(chosen);
+      ListBox1Click();
+    });
     return;
   }
   StatusBar1.SetSimpleText("");
-  int selected = ListBox1.ItemIndex();
-  if (selected < 0 || static_cast<size_t>(selected) >= ListBox1.Count()) return;
-  std::string group(Trim(ListBox1[static_cast<size_t>(selected)]));
-  if (group == CurrentGroup && ForceReload == 0) return;
-  std::string indexDirectory = IndexDirectoryOf(Edit6, group);
-  const bool reachable = !ListBox1.Items().Inexact(static_cast<size_t>(selected));
+  std::optional<std::string> group = GroupToLoad();
+  if (!group) return;
+  std::string indexDirectory = IndexDirectoryOf(Edit6, *group);
+  const bool reachable = !ListBox1.Items().Inexact(static_cast<size_t>(ListBox1.ItemIndex()));
   ForceReload = 0;
-  CurrentGroup.swap(group);  // nothing left to allocate before the load: the name stays with its lists
+  CurrentGroup.swap(*group);  // nothing left to allocate before the load: the name stays with its lists
   LoadGroup(indexDirectory, reachable);
+}
+
+std::optional<std::string> TForm1::GroupToLoad() const {
+  const int selected = ListBox1.ItemIndex();
+  if (selected < 0 || static_cast<size_t>(selected) >= ListBox1.Count()) return std::nullopt;
+  std::string group(Trim(ListBox1[static_cast<size_t>(selected)]));
+  if (group == CurrentGroup && ForceReload == 0) return std::nullopt;
+  return group;
 }
 
 void TForm1::RadioGroup1Click() {
@@ -472,9 +495,17 @@ void TForm1::ListBox13MouseDown(kit::MouseButton, kit::ShiftState, int, int) {
 }
 
 void TForm1::BitBtn1Click() {
+  // Behind a drop, a group click or a display change that waits, the search is for the rows they bring (as
+  // a copy is), with the text typed when the button was pressed.
+  std::string text = Edit10.Text();
+  if (DeferWhileReading([this, text] { Search(text); }, Waiting::kAfterReload)) return;
+  Search(text);
+}
+
+void TForm1::Search(const std::string& text) {
+  // The rows are the program's own, those read since the list last drew itself included.
   const size_t rows = ListBox13.Count();
   if (rows == 0) return;
-  std::string text = Edit10.Text();
   if (Trim(text).empty()) return;
   if (SearchHit == 1) {
     SearchHit = 0;
@@ -496,21 +527,22 @@ void TForm1::BitBtn1Click() {
   }
 }
 
-CopyRequest TForm1::CopyRequestFor(CopyCommand command, const CopyRows& rows, std::vector<size_t>& selected) {
+CopyRequest TForm1::CopyRequestFor(CopyCommand command, const CopyRows& rows, std::vector<size_t>& selected,
+                                   bool heading) {
   if (command.selectedOnly) selected = ListBox13.SelectedRows();
-  return {rows,
-          CurrentGroup,
-          RadioGroup1.ItemIndex() != 0,
-          htuki.Checked(),
-          command.tabSeparated,
-          command.selectedOnly ? &selected : nullptr};
+  return {.rows = rows,
+          .group = CurrentGroup,
+          .fullDisplay = RadioGroup1.ItemIndex() != 0,
+          .heading = heading,
+          .tabSeparated = command.tabSeparated,
+          .selected = command.selectedOnly ? &selected : nullptr};
 }
 
-void TForm1::Copy(CopyCommand command) {
+void TForm1::Copy(CopyCommand command, bool heading) {
   DrawingCopyRows rows(rows_);
   std::vector<size_t> selected;
   // Assembled once, at its exact size.
-  Edit7 = CopyText(CopyRequestFor(command, rows, selected));
+  Edit7 = CopyText(CopyRequestFor(command, rows, selected, heading));
   // An empty text leaves the clipboard as it was; tab-separated lines also go as a table for spreadsheets.
   bool placed = true;
   if (!Edit7.empty() && command.tabSeparated) {
@@ -528,20 +560,31 @@ void TForm1::StreamCopy(CopyCommand command, size_t chunkBytes,
                         const std::function<void(std::string_view)>& write) {
   DrawingCopyRows rows(rows_);
   std::vector<size_t> selected;
-  tovir::StreamCopy(CopyRequestFor(command, rows, selected), chunkBytes, write);
+  tovir::StreamCopy(CopyRequestFor(command, rows, selected, htuki.Checked()), chunkBytes, write);
+}
+
+void TForm1::CopyClick(CopyCommand command) {
+  // With nothing waiting, a copy takes the rows read so far at once. Given after a drop, a group click or a
+  // display change that waits for the reading to unwind, it waits behind them and copies what they bring:
+  // the user asked for that display first, and a quick reading would have shown it before the copy. Copying
+  // the rows of the reading being given up would hand over a part of a list the window is leaving, headed
+  // by a display it no longer shows. The heading option counts as it stood when the copy was asked for.
+  const bool heading = htuki.Checked();
+  if (DeferWhileReading([this, command, heading] { Copy(command, heading); }, Waiting::kAfterReload)) return;
+  Copy(command, heading);
 }
 
 void TForm1::Copy1Click() {
-  Copy(kCopyAll);
+  CopyClick(kCopyAll);
 }
 void TForm1::Copy2Click() {
-  Copy(kCopySelected);
+  CopyClick(kCopySelected);
 }
 void TForm1::Copy3Click() {
-  Copy(kCopyAllTabbed);
+  CopyClick(kCopyAllTabbed);
 }
 void TForm1::Copy4Click() {
-  Copy(kCopySelectedTabbed);
+  CopyClick(kCopySelectedTabbed);
 }
 
 void TForm1::htukiClick() {

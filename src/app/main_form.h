@@ -4,6 +4,7 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -190,13 +191,21 @@ class TForm1 : public kit::TForm {
   // Says a problem of the intake or the load on the status line, with the beep unless it is only a note, and
   // records it for the callers that need it.
   void Report(std::vector<Problem>& problems, LoadProblem kind, std::string text, bool beep = true);
-  void Copy(CopyCommand command);
+  void CopyClick(CopyCommand command);
+  void Copy(CopyCommand command, bool heading);
   // What a copy command takes: the rows, the selection (asked of the list once), the heading.
-  CopyRequest CopyRequestFor(CopyCommand command, const CopyRows& rows, std::vector<size_t>& selected);
+  CopyRequest CopyRequestFor(CopyCommand command, const CopyRows& rows, std::vector<size_t>& selected,
+                             bool heading);
+  void Search(const std::string& text);
+  // The trimmed name of the group the group list's selection would load, or nothing when a click on it has
+  // nothing to re-read.
+  std::optional<std::string> GroupToLoad() const;
 
-  // Input that would reload the lists while the full display reads waits until the reading has unwound; the
-  // reading ends at its next pass when something waits.
-  bool DeferWhileReading(std::function<void()> action);
+  // What waits while the full display reads, in the order it came: a drop, a group click or a display change
+  // (which reload the lists, and end the reading at its next pass), or input given after one of them.
+  enum class Waiting { kIntake, kReload, kAfterReload };
+  bool DeferWhileReading(std::function<void()> action, Waiting kind = Waiting::kReload);
+  bool Waits(Waiting kind) const;
   void RunDeferred();
 
   kit::Application& app_;
@@ -228,9 +237,12 @@ class TForm1 : public kit::TForm {
   int readingPass_ = -1;
   int readings_ = 0;
   std::vector<int> progressTrace_;
-  std::deque<std::function<void()>> deferred_;
+  struct Deferred {
+    std::function<void()> action;
+    Waiting kind;
+  };
+  std::deque<Deferred> deferred_;
   bool runningDeferred_ = false;
-  int groupListGeneration_ = 0;  // counts the intakes that emptied the group list
 };
 
 }  // namespace tovir

@@ -304,10 +304,19 @@ int ScriptRunner::Run(std::string_view script) {
       if (command->Is("start") || !program_) continue;
     }
     Execute(*command);
-    DropArmed();
+    if (status_ != 0) return status_;
+    // Between two lines no full display runs: one that began during the line has ended.
+    ReportEnded(program_->Form1().Readings());
   }
   if (!program_ && !app_.Terminated()) Start({});
-  return 0;
+  // What is still held was given after the last full display of the run (or the program ended first).
+  for (const Held& h : held_) {
+    err_(Cat({"line ", std::to_string(h.command.line),
+              ": no full display comes after it; the command cannot run\n"}));
+    status_ = 2;
+  }
+  held_.clear();
+  return status_;
 }
 
 void ScriptRunner::Start(const std::vector<std::string>& args) {
@@ -386,7 +395,20 @@ void ScriptRunner::Pause(const Command& c) {
 }
 
 void ScriptRunner::DuringRead(const Command& c) {
-  held_.push_back({c.number, *c.inner, false});
+  const TForm1& form = program_->Form1();
+  const int pass = form.ReadingPass();
+  if (pass < 0) {
+    // For the next full display to begin, however many commands come before it.
+    held_.push_back({c.number, *c.inner, form.Readings() + 1});
+    return;
+  }
+  // Given at a pass of a running full display (held itself): for that one, whose earlier passes are gone.
+  if (c.number < pass) {
+    Refuse(c.line, Cat({"the full display is past pass ", std::to_string(c.number),
+                        " already; the command cannot run"}));
+    return;
+  }
+  held_.push_back({c.number, *c.inner, form.Readings()});
 }
 
 void ScriptRunner::Focus(const Command& c) {
@@ -416,17 +438,15 @@ void ScriptRunner::Layout(const Command&) {
 }
 
 void ScriptRunner::OnProcessMessages() {
-  int pass = program_ ? program_->Form1().ReadingPass() : -1;
+  if (status_ != 0 || !program_) return;
+  const int pass = program_->Form1().ReadingPass();
   if (pass < 0) return;
-  if (program_->Form1().Readings() != reading_) {
-    // A new full display: what an earlier one never reached is dropped; what waits now is for this one. (Its
-    // first pass may process messages many times while the first drawing file is awaited.)
-    reading_ = program_->Form1().Readings();
-    DropArmed();
-    for (Held& h : held_) h.armed = true;
-  }
+  // Messages may be processed many times at one pass while a drawing file is awaited: a held command runs
+  // at the first of them. One held for an earlier full display that ended before its pass is said now.
+  const int reading = program_->Form1().Readings();
+  ReportEnded(reading - 1);
   for (size_t i = 0; i < held_.size();) {
-    if (held_[i].armed && held_[i].pass == pass) {
+    if (held_[i].reading == reading && held_[i].pass == pass) {
       // A command held for this pass sees the windows as they stand at it.
       program_->Form1().ShowReadingNow();
       Command command = std::move(held_[i].command);
@@ -438,9 +458,9 @@ void ScriptRunner::OnProcessMessages() {
   }
 }
 
-void ScriptRunner::DropArmed() {
+void ScriptRunner::ReportEnded(int reading) {
   for (size_t i = 0; i < held_.size();) {
-    if (held_[i].armed) {
+    if (held_[i].reading <= reading) {
       err_(Cat({"line ", std::to_string(held_[i].command.line), ": the full display ended before pass ",
                 std::to_string(held_[i].pass), "; the command did not run\n"}));
       held_.erase(held_.begin() + static_cast<std::ptrdiff_t>(i));
@@ -448,6 +468,13 @@ void ScriptRunner::DropArmed() {
       ++i;
     }
   }
+}
+
+void ScriptRunner::Refuse(int line, std::string_view why) {
+  err_(Cat({"line ", std::to_string(line), ": ", why, "\n"}));
+  status_ = 2;
+  // Nothing more of the script runs: not the lines after this one, nor what it holds.
+  held_.clear();
 }
 
 }  // namespace tovir::driver

@@ -48,7 +48,8 @@ class ScriptRunner {
   // Over the caller's backend: `app` makes the windows, `input` takes the script's input.
   ScriptRunner(kit::Application& app, kit::Scriptable& input, fs::FileSystem& fs, bool hex, Sink out,
                Sink err);
-  // Runs the script's lines; returns the exit status (2 at the first line that is not a command, else 0).
+  // Runs the script's lines; returns the exit status: 2 at the first line that is not a command, or at a
+  // during-read that can no longer be reached; else 0.
   int Run(std::string_view script);
 
   Program* program() { return program_.get(); }
@@ -81,12 +82,15 @@ class ScriptRunner {
   // Turns one command into the user's input, or writes what it asks for.
   void Execute(const Command& command);
   void OnProcessMessages();
-  void DropArmed();
+  // Held commands whose full display, `reading` or an earlier one, has ended: said, and given up.
+  void ReportEnded(int reading);
+  // A held command that cannot run any more stops the script, as a line that is not a command does.
+  void Refuse(int line, std::string_view why);
 
   struct Held {
     long long pass;
     Command command;
-    bool armed = false;  // the full display it waits for has begun
+    int reading;  // the full display it is for, as TForm1::Readings counts them
   };
 
   fs::FileSystem& fs_;
@@ -98,7 +102,7 @@ class ScriptRunner {
   kit::Scriptable& input_;
   std::unique_ptr<Program> program_;
   std::vector<Held> held_;
-  int reading_ = 0;  // the full display the held commands are armed for
+  int status_ = 0;  // 2 once the script has been stopped by a held command
 };
 
 }  // namespace tovir::driver

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "app/program.h"
+#include "kit/headless/headless_application.h"
 #include "support/forwarding_file_system.h"
 #include "support/scenario.h"
 
@@ -88,6 +90,134 @@ TEST(Reentrancy, PressSearchAndCopyActAtOnceOnTheRowsReadSoFar) {
   EXPECT_EQ(after["ListBox13"].size(), 6u);
   EXPECT_EQ(after["ListBox13Selected"].Ints(), std::vector<long long>{1});
   EXPECT_EQ(after["StatusBar1"].Str(), "N2");
+}
+
+TEST(Reentrancy, InputDuringTheReadingIsDecidedWhenItComesAndCarriedOutInItsOrder) {
+  TempFolder first;
+  WriteIndexFile(first, "A", "MCSATO", Numbered(8));
+  WriteIndexFile(first, "B", "MCSATO", Numbered(3));
+  TempFolder second;
+  WriteIndexFile(second, "X", "MCITO", Numbered(2));
+  WriteIndexFile(second, "Y", "MCITO", Numbered(4));
+  std::string shortCopy = "Group名 User名 図面名（PN,FN）      \r\n";
+  for (int i = 1; i <= 8; ++i)
+    shortCopy += "A       SATO   P" + std::to_string(i) + ",01" + std::string(16, ' ') + "\r\n";
+  struct Case {
+    const char* what;
+    std::string script;  // after the start on the first folder, then a dump
+    std::string group;
+    size_t rows;
+    bool full;  // the rows carry their update dates
+    int readings;
+    std::string clipboard;  // "" when nothing was copied
+    std::vector<long long> selected;
+  } cases[] = {
+      {"the shown group clicked: nothing to re-read, the reading goes on",
+       "during-read 3 group 0\nmode 1\n",
+       "A",
+       8,
+       true,
+       1,
+       "",
+       {}},
+      {"a copy after a display change copies the display changed to, with the heading of the moment",
+       "during-read 3 mode 0\nduring-read 3 copy 1\nduring-read 3 heading off\nmode 1\n",
+       "A",
+       8,
+       false,
+       1,
+       shortCopy,
+       {}},
+      {"a search after a display change searches the display changed to",
+       "during-read 3 mode 0\nduring-read 3 search P5\nmode 1\n",
+       "A",
+       8,
+       false,
+       1,
+       "",
+       {4}},
+      {"a click after a drop was for the group list the drop replaces: it lapses",
+       "during-read 2 drop " + Hex(second.path()) + "\nduring-read 2 group 1\nmode 1\n",
+       "X",
+       2,
+       true,
+       2,
+       "",
+       {}},
+  };
+  for (const Case& c : cases) {
+    auto r = RunScript(Start(first) + c.script + "dump\n");
+    ASSERT_EQ(r.dumps.size(), 1u) << c.what;
+    const Json& d = r.last();
+    EXPECT_EQ(d["CurrentGroup"].Str(), c.group) << c.what;
+    EXPECT_EQ(d["ListBox13"].size(), c.rows) << c.what;
+    if (d["ListBox12"].size() != c.rows) continue;
+    EXPECT_EQ(d["ListBox12"][c.rows - 1].Str(), c.full ? "02/04/21 13:05" : "") << c.what;
+    EXPECT_EQ(d["Form2"]["Shows"].Int(), c.readings) << c.what;
+    EXPECT_EQ(d["Beeps"].Int(), 0) << c.what;
+    EXPECT_EQ(d["Clipboard"].IsNull() ? "" : d["Clipboard"].Str(), c.clipboard) << c.what;
+    EXPECT_EQ(d["ListBox13Selected"].Ints(), c.selected) << c.what;
+    EXPECT_EQ(r.err, "") << c.what;
+  }
+}
+
+// The headless backend, except that the drawing list's peer remembers how many rows it has been told of.
+class TellingApplication final : public kit::HeadlessApplication {
+ public:
+  class List final : public kit::ListBoxPeer {
+   public:
+    explicit List(bool multi) : list_(multi) {}
+    void CountChanged(size_t count) override {
+      told = count;
+      list_.CountChanged(count);
+    }
+    int ItemIndex() const override { return list_.ItemIndex(); }
+    void SetItemIndex(int row) override { list_.SetItemIndex(row); }
+    bool Selected(size_t row) const override { return list_.Selected(row); }
+    void SetSelected(size_t row, bool selected) override { list_.SetSelected(row, selected); }
+    void ClearSelection() override { list_.ClearSelection(); }
+    std::vector<size_t> SelectedRows() const override { return list_.SelectedRows(); }
+    void Repaint() override {}
+    size_t told = 0;
+
+   private:
+    kit::HeadlessListBox list_;
+  };
+  using HeadlessApplication::CreatePeer;
+  std::unique_ptr<kit::ListBoxPeer> CreatePeer(kit::TListBox& list) override {
+    if (list.Name() != "ListBox13") return HeadlessApplication::CreatePeer(list);
+    auto peer = std::make_unique<List>(list.MultiSelect());
+    drawingList = peer.get();
+    return peer;
+  }
+  List* drawingList = nullptr;
+};
+
+TEST(Reentrancy, ASearchFromInsideTheReadingFindsRowsTheListHasNotYetBeenToldOf) {
+  TempFolder folder;
+  WriteIndexFile(folder, "G", "MCSATO", Numbered(40));
+  TellingApplication app;
+  Program program(app, fs::NativeFileSystem(), {folder.path()});
+  TForm1& form = program.Form1();
+  // The Search button pressed at the first moment the reading processes messages with rows read that the
+  // list's redraws have not yet caught up with, looking for the last of them.
+  int sought = -1;
+  std::vector<size_t> selected;
+  app.SetMessageHook([&] {
+    const size_t read = form.ListBox13.Count();
+    if (sought >= 0 || form.ReadingPass() < 0 || app.drawingList->told >= read) return;
+    sought = static_cast<int>(read) - 1;
+    app.TypeText(form.Edit10, "p" + std::to_string(read) + ",");
+    app.ClickButton(form.BitBtn1);
+    selected = form.ListBox13.SelectedRows();
+  });
+  app.PickRadioItem(form.RadioGroup1, 1);
+  ASSERT_GE(sought, 0) << "the list was told of every row at every moment";
+  EXPECT_EQ(selected, std::vector<size_t>{static_cast<size_t>(sought)});
+  EXPECT_EQ(form.GetSearchRow(), sought);
+  EXPECT_EQ(form.GetSearchHit(), 1);
+  EXPECT_EQ(app.Beeps(), 0);
+  EXPECT_EQ(form.ListBox13.Count(), 40u);  // the search ended nothing
 }
 
 TEST(Reentrancy, ClosingTheWindowDuringTheReadingEndsTheProgram) {

@@ -106,11 +106,16 @@ TEST(CliProgram, ExitStatusesAndMessages) {
   TempFolder folder;
   WriteIndexFile(folder, "GRP1", "MCSATO", Numbered(2));
   mkdata::MakeDirectories(folder.Join({"NOIDX"}));
+  // A folder whose name begins with "-", named relative to the folder it lies in.
+  TempFolder odd("-odd/MCADAM");
+  WriteIndexFile(odd, "ODD", "MCSATO", Numbered(1));
+  const std::string oddParent = odd.path().substr(0, odd.path().size() - std::string("/-odd/MCADAM").size());
   struct Case {
     std::string args;
     int status;
     std::string out;
-    std::string err;  // the beginning of what standard error shows
+    std::string err;         // the beginning of what standard error shows
+    std::string where = {};  // the folder it runs in, if not this one
   } cases[] = {
       {"/tmp/nowhere", 2, "", "Mcadamﾌｫﾙﾀﾞｰをドロップしてください！\n"},
       {"--group NOPE " + Quote(folder.path()), 2, "", "tovir-cli: unknown group: NOPE\n"},
@@ -139,9 +144,12 @@ TEST(CliProgram, ExitStatusesAndMessages) {
       {"--readers 18446744073709551617 " + Quote(folder.path()), 2, "",
        "tovir-cli: --readers needs a number from 1 to 64\nusage:"},
       {Quote(folder.path()) + " --readers", 2, "", "tovir-cli: --readers needs a number"},
+      {"--no-heading -- -odd/MCADAM", 0, "ODD     SATO   P1,01" + std::string(16, ' ') + "\r\n", "",
+       oddParent},
+      {"--no-heading -odd/MCADAM", 2, "", "tovir-cli: unknown option -odd/MCADAM", oddParent},
   };
   for (const auto& c : cases) {
-    Result r = Shell(kCli + " " + c.args);
+    Result r = Shell((c.where.empty() ? "" : "cd " + Quote(c.where) + " && ") + kCli + " " + c.args);
     EXPECT_EQ(r.status, c.status) << c.args;
     EXPECT_EQ(r.out, c.out) << c.args;
     EXPECT_EQ(r.err.substr(0, c.err.size()), c.err) << c.args;

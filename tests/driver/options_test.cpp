@@ -19,6 +19,7 @@ TEST(Options, BothProgramsReadTheirArgumentsWithOneParser) {
       {Tool::kWindows, {}, Mode::kWindows, nullptr},
       {Tool::kWindows, {"A:\\MCADAM", "B:\\MCADAM"}, Mode::kWindows, nullptr},  // the shell may add more
       {Tool::kWindows, {"--", "-odd\\MCADAM"}, Mode::kWindows, nullptr},
+      {Tool::kCommandLine, {"--", "-odd/MCADAM"}, Mode::kExport, nullptr},
       {Tool::kWindows, {"--frob"}, Mode::kWindows, "unknown option --frob"},
       {Tool::kCommandLine, {"--frob", "F"}, Mode::kExport, "unknown option --frob"},
       {Tool::kWindows, {"--full", "F"}, Mode::kWindows, "unknown option --full"},
@@ -62,6 +63,7 @@ TEST(Options, BothProgramsReadTheirArgumentsWithOneParser) {
   EXPECT_EQ(ParseOptions(Tool::kWindows, {"--", "-odd\\MCADAM"}, error)->arguments,
             std::vector<std::string>{"-odd\\MCADAM"});
   EXPECT_EQ(ParseOptions(Tool::kCommandLine, {"--readers", "16", "F"}, error)->exports.readers, 16);
+  EXPECT_EQ(ParseOptions(Tool::kCommandLine, {"--", "-odd/MCADAM"}, error)->exports.folder, "-odd/MCADAM");
   EXPECT_EQ(UsageError(Tool::kWindows, "unknown option --frob"),
             "tovir: unknown option --frob\n" + Usage(Tool::kWindows));
   EXPECT_EQ(VersionText(), "TOVIR Version 1.30 2002.04.21\n");

@@ -84,6 +84,46 @@ TEST(Script, CommandsHeldForAPassRunWhenTheFirstDrawingFileIsSlowToCome) {
   EXPECT_EQ(r.last()["ListBox13"].size(), 1u);
 }
 
+TEST(Script, AHeldCommandThatCanNoLongerBeReachedStopsTheScript) {
+  TempFolder folder;
+  WriteIndexFile(folder, "G", "MCSATO", Numbered(4));
+  TempFolder empty;
+  WriteIndexFile(empty, "G", "MCSATO", {});
+  struct Case {
+    const TempFolder& data;
+    const char* script;  // after the start, which is line 1
+    int status;
+    const char* message;  // expected in the error output; nullptr: none at all
+    size_t dumps;
+  } cases[] = {
+      {folder, "during-read 2 dump\nmode 1\ndump\n", 0, nullptr, 2},
+      // Held for the next full display, however many commands come before it.
+      {folder, "during-read 2 dump\ndump\nmode 1\n", 0, nullptr, 2},
+      // Given at a pass, for a later pass of the same reading.
+      {folder, "during-read 1 during-read 3 dump\nmode 1\n", 0, nullptr, 1},
+      {folder, "mode 1\nduring-read 2 dump\n", 2, "line 3: no full display comes after it", 0},
+      {folder, "mode 1\nduring-read 2 dump\ndump\nmode 0\n", 2, "line 3: no full display comes after it", 1},
+      {folder, "during-read 2 dump\nexit\n", 2, "line 2: no full display comes after it", 0},
+      {folder, "during-read 3 during-read 1 dump\nmode 1\ndump\n", 2,
+       "line 2: the full display is past pass 1 already", 0},
+      // The reading ended before the pass: said, and the script goes on.
+      {folder, "during-read 7 dump\nmode 1\ndump\n", 0,
+       "line 2: the full display ended before pass 7; the command did not run", 1},
+      {empty, "during-read 0 dump\nmode 1\ndump\n", 0,
+       "line 2: the full display ended before pass 0; the command did not run", 1},
+  };
+  for (const Case& c : cases) {
+    auto r = RunScript("start " + Hex(c.data.path()) + "\n" + c.script);
+    EXPECT_EQ(r.status, c.status) << c.script;
+    EXPECT_EQ(r.dumps.size(), c.dumps) << c.script;
+    if (c.message == nullptr) {
+      EXPECT_EQ(r.err, "") << c.script;
+    } else {
+      EXPECT_NE(r.err.find(c.message), std::string::npos) << c.script << " gave " << r.err;
+    }
+  }
+}
+
 TEST(Script, ExitEndsTheProgramWithoutAQuestion) {
   auto r = RunScript("exit\ndump\n");
   EXPECT_EQ(r.status, 0);
