@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "base/cp932.h"
 #include "reader/folder_scan.h"
 
 namespace tovir::catalog {
@@ -118,12 +119,21 @@ class Walk {
              std::unique_ptr<fs::Directory> owned = {}) {
     Level* parent = levels_.empty() ? nullptr : &levels_.back();
     std::vector<Child> children;
-    fs::Fault fault = directory->List([&](const fs::Entry& entry) {
-      if (entry.kind == fs::EntryKind::kDirectory || entry.kind == fs::EntryKind::kLink) {
-        children.push_back({std::string(entry.name), std::string(entry.disk), entry.exact,
-                            entry.kind == fs::EntryKind::kLink});
-      }
-    });
+    auto list = [&] {
+      children.clear();
+      return directory->List([&](const fs::Entry& entry) {
+        if (entry.kind == fs::EntryKind::kDirectory || entry.kind == fs::EntryKind::kLink) {
+          children.push_back({std::string(entry.name), std::string(entry.disk), entry.exact,
+                              entry.kind == fs::EntryKind::kLink});
+        }
+      });
+    };
+    fs::Fault fault = list();
+    if (fault == fs::Fault::kExhausted) {
+      // A listing takes a descriptor of its own: the directories held on the way are given back for it.
+      GiveBack(levels_.size() + 1);
+      fault = list();
+    }
     const bool listed = fault == fs::Fault::kNone || fs::IsFailure(fault);
     if (parent == nullptr) {
       level.relative = ".";
@@ -165,7 +175,9 @@ class Walk {
     events_.passedOver(described, why);
   }
 
-  std::string Describe(const Child& child) { return child.exact ? child.name : fs_.Describe(child.disk); }
+  std::string Describe(const Child& child) {
+    return child.exact ? Escaped(child.name) : fs_.Describe(child.disk);
+  }
 
   static bool EndsLikeFolder(std::string_view name) {
     // The whole path is longer than the ending: the root's own name stands before it.
@@ -177,11 +189,18 @@ class Walk {
   fs::Directory* Held(size_t index) {
     if (index == 0) return &root_;
     if (levels_[index].directory) return levels_[index].directory.get();
-    fs::Directory* parent = Held(index - 1);
-    if (parent == nullptr) return nullptr;
-    fs::Opened<fs::Directory> opened = parent->OpenDirectory(fs::Name::Disk(levels_[index].disk));
-    if (!opened || opened->Identity() != levels_[index].identity) return nullptr;
-    levels_[index].directory = std::move(opened.handle);
+    // Down from the nearest one held, each directory given back once the next is open: two at a time at most.
+    size_t from = index - 1;
+    while (from > 0 && !levels_[from].directory) --from;
+    fs::Directory* at = from == 0 ? &root_ : levels_[from].directory.get();
+    std::unique_ptr<fs::Directory> passing;
+    for (size_t level = from + 1; level <= index; ++level) {
+      fs::Opened<fs::Directory> opened = at->OpenDirectory(fs::Name::Disk(levels_[level].disk));
+      if (!opened || opened->Identity() != levels_[level].identity) return nullptr;
+      passing = std::move(opened.handle);
+      at = passing.get();
+    }
+    levels_[index].directory = std::move(passing);
     KeepHeldFew();
     return levels_[index].directory.get();
   }
@@ -211,6 +230,43 @@ class Walk {
 };
 
 }  // namespace
+
+void AppendEscaped(std::string& out, std::string_view field) {
+  for (size_t i = 0; i < field.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(field[i]);
+    if (IsLeadByte(byte) && i + 1 < field.size()) {
+      // A double-byte character, whose second byte may be 0x5C: not a backslash of its own.
+      const auto trail = static_cast<unsigned char>(field[i + 1]);
+      if (trail >= 0x40 && trail != 0x7F && trail <= 0xFC) {
+        out.append(field.substr(i, 2));
+        ++i;
+        continue;
+      }
+    }
+    switch (byte) {
+      case '\t':
+        out += "\\t";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      default:
+        out += static_cast<char>(byte);
+    }
+  }
+}
+
+std::string Escaped(std::string_view field) {
+  std::string text;
+  AppendEscaped(text, field);
+  return text;
+}
 
 std::optional<std::vector<ArchiveFolder>> FindDrawingDataFolders(fs::FileSystem& fs, fs::Directory& root,
                                                                  std::string_view rootName,

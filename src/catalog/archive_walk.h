@@ -14,6 +14,12 @@
 
 namespace tovir::catalog {
 
+// A field of the catalog, or a name in what it says, written so that it never breaks a line: a tab, a line
+// feed, a carriage return and a backslash (one that is a character of its own, not the second byte of a
+// double-byte one) become "\t", "\n", "\r" and "\\", as tab-separated tables write them.
+void AppendEscaped(std::string& out, std::string_view field);
+std::string Escaped(std::string_view field);
+
 // A subdirectory of a drawing-data folder that could be opened for listing: one of its groups.
 struct ArchiveGroup {
   std::string name;   // CP932, as the listing shows it (untrimmed)
@@ -29,8 +35,8 @@ struct ArchiveFolder {
   // root. Usable only when `exact`: otherwise some name on the way cannot be written in CP932.
   std::string relative;
   bool exact = true;
-  // Below the root, each name written exactly (see fs::FileSystem::Describe): how it is named when it is
-  // passed over.
+  // Below the root, each name written exactly and escaped (an exact one as AppendEscaped writes it, any other
+  // as fs::FileSystem::Describe does): how it is named in what the catalog says of it.
   std::string described;
   std::optional<fs::DirectoryIdentity> identity;
   // Its groups, in the order the listing gave them.

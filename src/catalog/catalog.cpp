@@ -44,7 +44,7 @@ constexpr auto kProgressInterval = std::chrono::milliseconds(100);
 // long.
 constexpr auto kWait = std::chrono::milliseconds(200);
 
-constexpr std::string_view kNotCp932 = "its name cannot be written in CP932";
+constexpr std::string_view kNotCp932 = "its CP932 name does not lead back to it";
 
 enum class GroupState { kListed, kInexact, kUnreadable, kNotVer3 };
 
@@ -132,6 +132,7 @@ void LoadFolder(fs::Directory& root, const ArchiveFolder& where, Folder& folder)
       continue;
     }
     fs::Opened<fs::Directory> indexDirectory = groupDirectory->OpenDirectory(kIndexDirectoryName);
+    groupDirectory = {};  // given back at once: few descriptors may be all there are
     if (!indexDirectory) {
       group.state = GroupState::kNotVer3;
       group.fault = indexDirectory.fault;
@@ -274,11 +275,11 @@ class Writer {
     const ArchiveFolder& where = *folder.where;
     current_ = &where;
     if (!where.exact) {
-      PassOver(where.described, "", kNotCp932);
+      PassOver(where.described, kNotCp932);
       return;
     }
     if (folder.fault != fs::Fault::kNone) {
-      PassOver(where.relative, "", Cat("cannot be opened: ", fs::FaultText(folder.fault)));
+      PassOver(where.described, Cat("cannot be opened: ", fs::FaultText(folder.fault)));
       return;
     }
     relative_.clear();
@@ -287,33 +288,36 @@ class Writer {
       Group& group = folder.groups[g];
       switch (group.state) {
         case GroupState::kInexact:
-          PassOver(where.relative, fs_.Describe(group.disk), kNotCp932);
+          PassOver(Named(group, false), kNotCp932);
           continue;
         case GroupState::kUnreadable:
-          PassOver(where.relative, group.name, Cat("cannot be opened: ", fs::FaultText(group.fault)));
+          PassOver(Named(group), Cat("cannot be opened: ", fs::FaultText(group.fault)));
           continue;
         case GroupState::kNotVer3:
-          // The window's text for a group without an index directory, and why when it is not a plain absence.
-          PassOver(where.relative, group.name,
-                   group.fault == fs::Fault::kMissing || group.fault == fs::Fault::kNone
-                       ? std::string(msg::kMsgNotVer3)
-                       : Cat(Cat(msg::kMsgNotVer3, " ("), Cat(fs::FaultText(group.fault), ")")));
+          // The window's text for a group without an index directory, and why when it is not a plain absence;
+          // one the medium or the machine kept from being opened is not said to be of another kind.
+          if (fs::IsFailure(group.fault)) {
+            PassOver(Named(group), Cat("V3idxft cannot be opened: ", fs::FaultText(group.fault)));
+          } else if (group.fault == fs::Fault::kMissing || group.fault == fs::Fault::kNone) {
+            PassOver(Named(group), msg::kMsgNotVer3);
+          } else {
+            PassOver(Named(group), Cat(Cat(msg::kMsgNotVer3, " ("), Cat(fs::FaultText(group.fault), ")")));
+          }
           continue;
         case GroupState::kListed:
           break;
       }
       ++counts_.groups;
       if (fs::IsFailure(group.fault)) {
-        PassOver(where.relative, group.name,
-                 Cat("V3idxft cannot be listed whole: ", fs::FaultText(group.fault)));
+        PassOver(Named(group), Cat("V3idxft cannot be listed whole: ", fs::FaultText(group.fault)));
       }
       if (group.unreadable.unreadable > 0) {
         // One line names them all; each counts.
-        PassOver(where.relative, group.name, UnreadableIndexFilesText(group.unreadable));
+        PassOver(Named(group), UnreadableIndexFilesText(group.unreadable));
         counts_.passedOver += group.unreadable.unreadable - 1;
       }
       if (group.table.Truncated()) {
-        PassOver(where.relative, group.name, msg::kMsgTooManyDrawings);
+        PassOver(Named(group), msg::kMsgTooManyDrawings);
         counts_.outOfMemory = true;
       }
       WriteGroup(group);
@@ -344,8 +348,7 @@ class Writer {
       Progress();
     }
     if (unreadable > 0) {
-      PassOver(current_->relative, group.name,
-               NamedCountText(msg::kMsgDrawingsUnreadable, firstUnreadable, unreadable));
+      PassOver(Named(group), NamedCountText(msg::kMsgDrawingsUnreadable, firstUnreadable, unreadable));
       counts_.passedOver += unreadable - 1;
     }
   }
@@ -420,17 +423,25 @@ class Writer {
     return text;
   }
 
-  void PassOver(std::string_view relative, std::string_view group, std::string_view why) {
+  // Names what could not be read (`where`, as ArchiveFolder::described writes it) and counts it.
+  void PassOver(std::string_view where, std::string_view why) {
     ++counts_.passedOver;
     if (!events_.passedOver) return;
-    std::string text;
-    AppendEscaped(text, relative);
-    if (!group.empty()) {
-      text += '/';
-      AppendEscaped(text, group);
-    }
+    std::string text(where);
     text.append(": ").append(why);
     events_.passedOver(text);
+  }
+
+  // A group of the folder being written, as what the catalog says names it.
+  std::string Named(const Group& group, bool exact = true) const {
+    std::string text = current_->described;
+    text += '/';
+    if (exact) {
+      AppendEscaped(text, group.name);
+    } else {
+      text += fs_.Describe(group.disk);
+    }
+    return text;
   }
 
   void Flush() {
@@ -479,37 +490,6 @@ class Writer {
 
 }  // namespace
 
-void AppendEscaped(std::string& out, std::string_view field) {
-  for (size_t i = 0; i < field.size(); ++i) {
-    const auto byte = static_cast<unsigned char>(field[i]);
-    if (IsLeadByte(byte) && i + 1 < field.size()) {
-      // A double-byte character, whose second byte may be 0x5C: not a backslash of its own.
-      const auto trail = static_cast<unsigned char>(field[i + 1]);
-      if (trail >= 0x40 && trail != 0x7F && trail <= 0xFC) {
-        out.append(field.substr(i, 2));
-        ++i;
-        continue;
-      }
-    }
-    switch (byte) {
-      case '\t':
-        out += "\\t";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      case '\r':
-        out += "\\r";
-        break;
-      case '\\':
-        out += "\\\\";
-        break;
-      default:
-        out += static_cast<char>(byte);
-    }
-  }
-}
-
 bool WriteCatalog(fs::FileSystem& fs, std::string_view root, const CatalogOptions& options,
                   const CatalogEvents& events, CatalogCounts& counts) {
   counts = {};
@@ -519,8 +499,7 @@ bool WriteCatalog(fs::FileSystem& fs, std::string_view root, const CatalogOption
   walk.passedOver = [&](std::string_view described, std::string_view why) {
     ++counts.passedOver;
     if (!events.passedOver) return;
-    std::string text;
-    AppendEscaped(text, described);
+    std::string text(described);
     text.append(": ").append(why);
     events.passedOver(text);
   };
@@ -537,7 +516,7 @@ bool WriteCatalog(fs::FileSystem& fs, std::string_view root, const CatalogOption
     Writer(fs, *rootDirectory, *folders, options, events, counts, current).Run();
   } catch (const std::bad_alloc&) {
     // The writer and what it held are gone by now: there is room to say where the rows were cut.
-    if (current != nullptr) counts.cut = current->exact ? current->relative : current->described;
+    if (current != nullptr) counts.cut = current->described;
     throw;
   }
   return true;

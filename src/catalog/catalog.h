@@ -37,11 +37,6 @@ struct CatalogEvents {
   std::function<void(const CatalogCounts& counts)> progress;
 };
 
-// A field of the catalog, written so that it never breaks a line: a tab, a line feed, a carriage return and
-// a backslash (one that is a character of its own, not the second byte of a double-byte one) become "\t",
-// "\n", "\r" and "\\", as tab-separated tables write them.
-void AppendEscaped(std::string& out, std::string_view field);
-
 // Writes the catalog of the archive under `root`. False when the root itself cannot be listed (nothing is
 // written then). Running out of memory throws std::bad_alloc, with `counts.cut` naming the folder being
 // read; the rows written before it stand.

@@ -65,7 +65,9 @@ int RunCatalog(const driver::ExportOptions& options, fs::FileSystem& fs, const d
     summary();
     return driver::kExitOutOfMemory;
   } catch (const driver::OutputFailed&) {
-    summary();
+    // The counts would be of rows that never arrived: what is said is why the output stopped (by the caller,
+    // which owns the output), and nothing when its reader went away.
+    wipe();
     return driver::kExitOutput;
   }
   summary();

@@ -37,7 +37,9 @@ std::string DescribeUtf16(std::u16string_view name) {
       code = 0x10000 + ((code - 0xD800) << 10) + (name[i + 1] - 0xDC00);
       units = 2;
     }
-    if (auto cp932 = units == 1 ? Utf16ToCp932(name.substr(i, 1)) : std::nullopt) {
+    if (code == '\\' || code == '\t' || code == '\n' || code == '\r') {
+      text += code == '\\' ? "\\\\" : code == '\t' ? "\\t" : code == '\n' ? "\\n" : "\\r";
+    } else if (auto cp932 = units == 1 ? Utf16ToCp932(name.substr(i, 1)) : std::nullopt) {
       text += *cp932;
     } else {
       char escaped[16];

@@ -178,7 +178,9 @@ class FileSystem {
   // when it cannot be.
   virtual std::string AbsolutePath(std::string_view path) { return std::string(path); }
   // A listing's disk name written exactly, for naming an entry whose CP932 name is not exact: every character
-  // CP932 holds as itself, any other as "\u{2603}", and bytes that are no character as "\xff".
+  // CP932 holds as itself, any other as "\u{2603}", and bytes that are no character as "\xff"; a tab, a line
+  // feed, a carriage return and a backslash as "\t", "\n", "\r" and "\\", so that the name never breaks a
+  // line of text.
   virtual std::string Describe(std::string_view diskName) { return std::string(diskName); }
 };
 

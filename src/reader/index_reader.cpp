@@ -197,6 +197,12 @@ IndexReadResult ReadIndexFiles(fs::Directory& directory, const StringList& index
         }
         if (head.failed || file->Failed()) passOver(entry);
         return Taken::kNext;
+      },
+      // A file opened ahead and waiting its turn holds a descriptor: given back, it is opened again then.
+      [](IndexFileHead& head) {
+        if (!head.file) return;
+        head.file.reset();
+        head.fault = fs::Fault::kExhausted;
       });
   return result;
 }

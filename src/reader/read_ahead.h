@@ -150,15 +150,23 @@ enum class Taken {
   kAgainAlone,  // the call ran out of file descriptors or memory: do it again once no other is in flight
 };
 
+// A result that holds nothing worth giving back.
+struct HoldsNothing {
+  template <typename Result>
+  void operator()(Result&) const {}
+};
+
 // Does `read(i, result)` for i = 0 to count - 1 on up to `readers` threads, `slots` ahead at most, and hands
 // each result to `take(i, result, alone)` on the calling thread in the order of i; `take` leaves the result
 // ready for reuse. The calling thread waits as long as it takes. When `take` answers kAgainAlone, the readers
-// in flight are let finish, no other request begins, and `read(i, result)` is made again on the calling
-// thread, its result taken with `alone` true (its answer then is kNext or kStop); the readers go on, half as
-// many. With one slot, each read begins only after the take of the one before has returned: the calls come in
-// the order of a plain loop, made on the calling thread itself when there is one reader as well.
-template <typename Result, typename Read, typename Take>
-void ReadInOrder(size_t count, size_t readers, size_t slots, Read read, Take take) {
+// in flight are let finish, no other request begins, every later result already read is handed to
+// `relieve(result)` to give back what it holds (an open file, which is then opened again at its turn), and
+// `read(i, result)` is made again on the calling thread, its result taken with `alone` true (its answer then
+// is kNext or kStop); the readers go on, half as many. With one slot, each read begins only after the take of
+// the one before has returned: the calls come in the order of a plain loop, made on the calling thread itself
+// when there is one reader as well.
+template <typename Result, typename Read, typename Take, typename Relieve = HoldsNothing>
+void ReadInOrder(size_t count, size_t readers, size_t slots, Read read, Take take, Relieve relieve = {}) {
   if (count == 0) return;
   if (readers <= 1 && slots <= 1) {
     // One reader, one slot: a plain loop is that order of calls, without a thread to start and wake (a caller
@@ -195,6 +203,7 @@ void ReadInOrder(size_t count, size_t readers, size_t slots, Read read, Take tak
       pool.Pause();
       while (!pool.WaitStopped(std::chrono::seconds(1))) {
       }
+      for (size_t k = 1; k < pool.Pending(); ++k) relieve(ring[(pool.FrontSlot() + k) % ring.size()].result);
       read(i, result);
       taken = take(i, result, true);
       pool.Resume(pool.ReaderLimit() / 2);

@@ -51,25 +51,30 @@ class ForwardingFileSystem::Wrapped final : public fs::Directory {
   std::optional<fs::DirectoryIdentity> Identity() override { return fs_.Identity(path_, inner_->Identity()); }
 
   fs::Opened<fs::Directory> OpenDirectory(fs::Name name) override {
-    const std::string path = JoinPath(path_, name.text);
+    const std::string path = Below(name);
     return fs_.Guarded<fs::Opened<fs::Directory>>(
         Call::kOpenDirectory, path, [&] { return fs_.Wrap(path, inner_->OpenDirectory(name)); });
   }
   fs::Opened<fs::File> OpenFile(fs::Name name) override {
-    const std::string path = JoinPath(path_, name.text);
+    const std::string path = Below(name);
     return fs_.Guarded<fs::Opened<fs::File>>(Call::kOpenFile, path, [&] { return inner_->OpenFile(name); });
   }
   fs::Fault FileSize(fs::Name name, uint64_t& size) override {
-    const std::string path = JoinPath(path_, name.text);
+    const std::string path = Below(name);
     return fs_.Guarded<fs::Fault>(Call::kFileSize, path, [&] { return inner_->FileSize(name, size); });
   }
   fs::FileHead ReadHead(fs::Name name, void* buffer, size_t size) override {
-    const std::string path = JoinPath(path_, name.text);
+    const std::string path = Below(name);
     return fs_.Guarded<fs::FileHead>(Call::kReadHead, path,
                                      [&] { return inner_->ReadHead(name, buffer, size); });
   }
 
  private:
+  // A disk name is written as the inner file system describes it: what it is on every system, readably.
+  std::string Below(fs::Name name) const {
+    return JoinPath(path_, name.disk ? fs_.inner_.Describe(name.text) : std::string(name.text));
+  }
+
   ForwardingFileSystem& fs_;
   std::string path_;
   std::unique_ptr<fs::Directory> inner_;

@@ -24,8 +24,9 @@ class ForwardingFileSystem : public fs::FileSystem {
 
  protected:
   // Before each call reaches the inner file system, with the path of what it is about (a directory's path and
-  // the name asked for, joined with the platform's separator; a disk name as its bytes): a fault other than
-  // kNone fails the call with it. May wait, as a slow or hung medium does.
+  // the name asked for, joined with the platform's separator): a fault other than
+  // kNone fails the call with it. May wait, as a slow or hung medium does. A name a listing gave comes as the
+  // inner file system describes it (see fs::FileSystem::Describe).
   virtual fs::Fault Before(Call /*call*/, std::string_view /*path*/) { return fs::Fault::kNone; }
   // Each entry a listing gives, before the caller sees it (it may change it); false breaks the listing off
   // there with a medium failure, as a directory whose reading fails part-way does.

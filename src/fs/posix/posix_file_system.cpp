@@ -561,7 +561,9 @@ std::string PosixFileSystem::Describe(std::string_view diskName) {
   std::string text;
   for (char c : diskName) {
     const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x80) {
+    if (c == '\\' || c == '\t' || c == '\n' || c == '\r') {
+      text += c == '\\' ? "\\\\" : c == '\t' ? "\\t" : c == '\n' ? "\\n" : "\\r";
+    } else if (byte < 0x80) {
       text += c;
     } else {
       static constexpr char kHex[] = "0123456789abcdef";
