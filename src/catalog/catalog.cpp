@@ -237,6 +237,8 @@ class Writer {
   // Takes the next loaded folder into the writer's hands; false when every folder has been taken.
   bool TakeFolder() {
     if (taken_ == folders_.size()) return false;
+    // Until its rows are written, the folder whose rows memory may cut is the one being read.
+    if (held_.empty()) current_ = &folders_[taken_];
     AskForFolders();
     while (!loads_.WaitFront(kWait)) {
     }

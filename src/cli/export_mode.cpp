@@ -128,7 +128,20 @@ int Export(const ExportOptions& options, fs::FileSystem& fs, const Sink& out, co
   }
   if (groups.empty()) copy(options.heading, "");
   for (size_t k = 0; k < groups.size(); ++k) {
-    if (k > 0) click(groups[k]);
+    if (k > 0) {
+      const std::string shown = form.GetCurrentGroup();
+      click(groups[k]);
+      // A click on a group whose trimmed name is the one shown reads nothing: two groups may share that name
+      // (" G" and "G", or a name CP932 cannot hold beside the one it turns into). The user reads the one
+      // chosen by changing the display and back; so does the export, rather than copy the other's rows again.
+      if (Trim(form.ListBox1[groups[k]]) == shown) {
+        const int display = form.RadioGroup1.ItemIndex();
+        input.PickRadioItem(form.RadioGroup1, 1 - display);
+        checked();
+        input.PickRadioItem(form.RadioGroup1, display);
+        checked();
+      }
+    }
     copy(options.heading && k == 0, form.GetCurrentGroup());
   }
   return finish();

@@ -1,10 +1,13 @@
 // Group selection, the two displays, the reading with its progress and cancel, and the row detail.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "base/path.h"
 #include "cli/export_mode.h"
 #include "mkdata.h"
 #include "support/memory_file_system.h"
+#include "support/memory_folder.h"
 #include "support/scenario.h"
 
 namespace tovir {
@@ -212,6 +215,70 @@ TEST(Display, AnUnreadableIndexFileHidesOnlyItselfAndIsNamedWithoutABeep) {
   EXPECT_EQ(status, 1);  // every readable drawing follows, but the rows are not the whole group
   EXPECT_EQ(err, said + "\n");
   EXPECT_NE(out.find("P6,01"), std::string::npos);
+}
+
+// What the medium or the machine keeps from being read is said on the status line with the beep, never shown
+// as the data's own absence; a name that CP932 cannot hold loads as a group without an index directory.
+TEST(Display, WhatTheMediumKeepsFromBeingReadIsSaidWithABeep) {
+  const std::string folder = JoinPath("F", "MCADAM");
+  const std::string group = JoinPath(folder, "G");
+  struct Case {
+    const char* what;
+    std::function<void(MemoryFileSystem&)> damage;
+    std::string script;  // after the start
+    std::string status;  // the status line at the end
+    long long beeps;
+    size_t rows;
+  };
+  const std::vector<Case> cases{
+      {"a drawing file whose read fails, in the full display",
+       [&](MemoryFileSystem& fs) {
+         MemoryFileSystem::FileEntry broken;
+         broken.bytes = mkdata::DrawingFileBytes("N2");
+         broken.fault = MemoryFileSystem::Fault::kReadFails;
+         broken.readableBytes = 20;
+         fs.AddFile(MemoryDrawingFile(folder, "G", "SATO", 2), std::move(broken));
+       },
+       "mode 1\n",
+       std::string("図面ファイルを読めません：SATO") + std::string(1, kPathSeparator) + "Mc000002.1@@", 1, 3},
+      {"a drawing file the medium will not open, pressed in the short display",
+       [&](MemoryFileSystem& fs) {
+         fs.FailOpen(MemoryDrawingFile(folder, "G", "SATO", 3), fs::Fault::kMedium);
+       },
+       "press 2\n",
+       std::string("図面ファイルを読めません：SATO") + std::string(1, kPathSeparator) + "Mc000003.1@@", 1, 3},
+      {"a drawing file that is missing, pressed: nothing said",
+       [&](MemoryFileSystem& fs) { fs.AddOther(MemoryDrawingFile(folder, "G", "SATO", 3)); }, "press 2\n", "",
+       0, 3},
+      {"the index directory's listing breaks off",
+       [&](MemoryFileSystem& fs) {
+         fs.DamageDirectory(JoinPath(group, "V3idxft"), {true, fs::Fault::kMedium, 0, {}});
+       },
+       "", std::string("一覧を最後まで読めません：") + JoinPath(group, "V3idxft"), 1, 0},
+      {"a group the medium will not open",
+       [&](MemoryFileSystem& fs) {
+         AddMemoryGroup(fs, folder, "H", "ITO", 1, 9);
+         fs.FailOpen(JoinPath(folder, "H"), fs::Fault::kMedium);
+       },
+       "", std::string("グループを読めません：H"), 1, 3},
+      {"a group whose name does not survive CP932",
+       [&](MemoryFileSystem& fs) {
+         AddMemoryGroup(fs, folder, "AX", "ITO", 1, 9);
+         fs.ShowAs(JoinPath(folder, "AX"), "A?");
+       },
+       "", std::string("MC Ver3ではありません！"), 1, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    MemoryFileSystem fs;
+    AddMemoryGroup(fs, folder, "G", "SATO", 3);
+    c.damage(fs);
+    auto r = RunScript("start " + Hex(folder) + "\n" + c.script + "dump\n", false, &fs);
+    const Json& d = r.last();
+    EXPECT_EQ(d["StatusBar1"].Str(), c.status);
+    EXPECT_EQ(d["Beeps"].Int(), c.beeps);
+    EXPECT_EQ(d["ListBox13"].size(), c.rows);
+  }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // order, with the folder's path in front; what cannot be read is named and counted, never lost in silence.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "cli/export_mode.h"
 #include "mkdata.h"
 #include "support/forwarding_file_system.h"
+#include "support/memory_folder.h"
 #include "support/scenario.h"
 
 #ifndef _WIN32
@@ -149,6 +151,181 @@ TEST(Catalog, SaysWhetherAnythingWasListed) {
   Output none = Catalog(fs, root.path(), false, 4);
   EXPECT_EQ(none.out, "");
   EXPECT_EQ(none.err, "tovir-cli: 0 folders, 0 groups, 0 drawings, 0 passed over\n");
+}
+
+// The same archive on a damaged medium, in memory: every run gives the whole output or names what it lacks,
+// with a status other than 0, in the catalog and in the export of the damaged folder alike.
+TEST(Catalog, DamagedMediaAreNamedAndCountedNeverLostInSilence) {
+  using test::MemoryFileSystem;
+  const std::string root = "A";
+  const std::string d1 = JoinPath(JoinPath(root, "d1"), "MCADAM");
+  const std::string d2 = JoinPath(JoinPath(root, "d2"), "MCADAM");
+  const std::string group = JoinPath(d1, "G");
+  struct Case {
+    const char* what;
+    std::function<void(MemoryFileSystem&)> damage;
+    size_t rows;                    // of the full catalog; the archive holds 7
+    std::vector<std::string> said;  // what the catalog names, each once
+    size_t passedOver;
+    std::vector<std::string> exportSaid;  // what the export of d1 (every group, full) says
+  };
+  const std::string sep(1, kPathSeparator);
+  const std::vector<Case> cases{
+      {"nothing wrong", [](MemoryFileSystem&) {}, 7, {}, 0, {}},
+      {"the index directory's listing breaks off",
+       [&](MemoryFileSystem& fs) {
+         fs.DamageDirectory(JoinPath(group, "V3idxft"), {true, fs::Fault::kMedium, 0, {}});
+       },
+       4,
+       {"d1/MCADAM/G: V3idxft cannot be listed whole: input/output error"},
+       1,
+       {"G: " + test::Sjis("一覧を最後まで読めません：") + JoinPath(group, "V3idxft")}},
+      {"the folder's listing breaks off after its first group",
+       [&](MemoryFileSystem& fs) {
+         fs.DamageDirectory(d1, {true, fs::Fault::kMedium, 1, {}});
+       },
+       5,
+       {"d1/MCADAM: cannot be listed whole: input/output error"},
+       1,
+       {test::Sjis("一覧を最後まで読めません：") + d1}},
+      {"descriptors run out while readers are in flight",
+       [](MemoryFileSystem& fs) { fs.LimitHandles(4); },
+       7,
+       {},
+       0,
+       {}},
+      {"an index file's open runs out of descriptors even alone",
+       [&](MemoryFileSystem& fs) {
+         fs.FailOpen(test::MemoryIndexFile(d1, "G", "SATO"), fs::Fault::kExhausted);
+       },
+       4,
+       {"d1/MCADAM/G: " + test::Sjis("インデックスファイルを読めません：MCSATO")},
+       1,
+       {"G: " + test::Sjis("インデックスファイルを読めません：MCSATO")}},
+      {"two index files cannot be read: one line, two passed over",
+       [&](MemoryFileSystem& fs) {
+         test::AddMemoryGroup(fs, d1, "G", "TANI", 1, 20);
+         fs.FailOpen(test::MemoryIndexFile(d1, "G", "SATO"), fs::Fault::kMedium);
+         fs.FailOpen(test::MemoryIndexFile(d1, "G", "TANI"), fs::Fault::kDenied);
+       },
+       4,
+       {"d1/MCADAM/G: " + test::Sjis("インデックスファイルを読めません：MCSATO ほか1件")},
+       2,
+       {"G: " + test::Sjis("インデックスファイルを読めません：MCSATO ほか1件")}},
+      {"a drawing file whose read fails, and one the medium will not open",
+       [&](MemoryFileSystem& fs) {
+         MemoryFileSystem::FileEntry broken;
+         broken.bytes = mkdata::DrawingFileBytes("N2");
+         broken.fault = MemoryFileSystem::Fault::kReadFails;
+         broken.readableBytes = 50;
+         fs.AddFile(test::MemoryDrawingFile(d1, "G", "SATO", 2), std::move(broken));
+         fs.FailOpen(test::MemoryDrawingFile(d1, "G", "SATO", 3), fs::Fault::kMedium);
+       },
+       7,
+       {"d1/MCADAM/G: " + test::Sjis("図面ファイルを読めません：SATO/Mc000002.1@@ ほか1件")},
+       2,
+       {"G: " + test::Sjis("図面ファイルを読めません：SATO") + sep + "Mc000002.1@@" +
+        test::Sjis(" ほか1件")}},
+      {"a drawing file that is a FIFO is a drawing without a file",
+       [&](MemoryFileSystem& fs) { fs.AddOther(test::MemoryDrawingFile(d1, "G", "SATO", 1)); },
+       7,
+       {},
+       0,
+       {}},
+      {"a folder whose name does not survive CP932, beside the one it turns into",
+       [&](MemoryFileSystem& fs) {
+         test::AddMemoryGroup(fs, JoinPath(JoinPath(root, "dX"), "MCADAM"), "Q", "SUGI", 1, 30);
+         test::AddMemoryGroup(fs, JoinPath(JoinPath(root, "d?"), "MCADAM"), "R", "MORI", 2, 40);
+         fs.ShowAs(JoinPath(root, "dX"), "d?");
+       },
+       9,
+       {"dX/MCADAM: its CP932 name does not lead back to it"},
+       1,
+       {}},
+      {"a group whose name does not survive CP932, beside the one it turns into",
+       [&](MemoryFileSystem& fs) {
+         test::AddMemoryGroup(fs, d1, "GX", "SUGI", 1, 30);
+         fs.ShowAs(JoinPath(d1, "GX"), "G");
+       },
+       7,
+       {"d1/MCADAM/GX: its CP932 name does not lead back to it"},
+       1,
+       {"G: " + test::Sjis("MC Ver3ではありません！")}},
+      {"a group that is a link: the window follows it, the catalog does not",
+       [&](MemoryFileSystem& fs) {
+         test::AddMemoryGroup(fs, JoinPath("B", "MCADAM"), "ELSE", "FUJI", 2, 50);
+         fs.AddLink(JoinPath(d1, "LINKED"), JoinPath(JoinPath("B", "MCADAM"), "ELSE"));
+       },
+       7,
+       {"d1/MCADAM/LINKED: a link, not followed"},
+       1,
+       {}},
+      {"an index directory that is a link",
+       [&](MemoryFileSystem& fs) {
+         test::AddMemoryGroup(fs, JoinPath("B", "MCADAM"), "ELSE", "FUJI", 2, 50);
+         fs.AddLink(JoinPath(JoinPath(d1, "L"), "V3idxft"),
+                    JoinPath(JoinPath(JoinPath("B", "MCADAM"), "ELSE"), "V3idxft"));
+       },
+       7,
+       {"d1/MCADAM/L: " + test::Sjis("MC Ver3ではありません！") + " (a link, not followed)"},
+       1,
+       {}},
+      {"a folder whose only group is not Ver3 counts no group",
+       [&](MemoryFileSystem& fs) {
+         fs.AddDirectory(JoinPath(JoinPath(JoinPath(root, "d3"), "MCADAM"), "NOIDX"));
+       },
+       7,
+       {"d3/MCADAM/NOIDX: " + test::Sjis("MC Ver3ではありません！")},
+       1,
+       {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    MemoryFileSystem fs;
+    test::AddMemoryGroup(fs, d1, "G", "SATO", 3);
+    test::AddMemoryGroup(fs, d1, "H", "ITO", 2, 4);
+    test::AddMemoryGroup(fs, d2, "K", "KATO", 2, 6);
+    c.damage(fs);
+    for (size_t readers : {size_t{1}, size_t{16}}) {
+      Output o = Catalog(fs, root, true, readers);
+      EXPECT_EQ(o.status, c.said.empty() ? 0 : 1) << readers;
+      EXPECT_EQ(std::count(o.out.begin(), o.out.end(), '\n'), static_cast<std::ptrdiff_t>(c.rows)) << readers;
+      std::string said;
+      for (const std::string& line : c.said) said += "tovir-cli: passed over " + line + "\n";
+      EXPECT_EQ(o.err.substr(0, o.err.rfind("tovir-cli: ")), said) << readers;
+      EXPECT_NE(o.err.find(", " + std::to_string(c.passedOver) + " passed over\n"), std::string::npos)
+          << o.err;
+      EXPECT_EQ(fs.OpenHandles(), 0);
+    }
+    driver::ExportOptions options;
+    options.folder = d1;
+    options.full = true;
+    options.tab = true;
+    options.allGroups = true;
+    options.encoding = driver::Encoding::kCp932;
+    std::string err;
+    const int status = cli::RunExport(
+        options, fs, [](std::string_view) {}, [&](std::string_view s) { err += s; });
+    std::string exportSaid;
+    for (const std::string& line : c.exportSaid) exportSaid += line + "\n";
+    EXPECT_EQ(err, exportSaid);
+    EXPECT_EQ(status, c.exportSaid.empty() ? 0 : 1);
+  }
+}
+
+// A directory two levels below another that says it is that one (as a bind mount makes it) is not entered:
+// the walk ends, the folders above it are found once.
+TEST(Catalog, ALoopTwoLevelsUpIsWalkedOnce) {
+  test::MemoryFileSystem fs;
+  test::AddMemoryGroup(fs, JoinPath(JoinPath("A", "a"), "MCADAM"), "G", "SATO", 1);
+  fs.AddDirectory(JoinPath(JoinPath(JoinPath("A", "a"), "b"), "c"));
+  const std::string c = JoinPath(JoinPath(JoinPath("A", "a"), "b"), "c");
+  fs.DamageDirectory(JoinPath("A", "a"), {true, fs::Fault::kNone, 0, fs::DirectoryIdentity{7, 7}});
+  fs.DamageDirectory(c, {true, fs::Fault::kNone, 0, fs::DirectoryIdentity{7, 7}});
+  test::AddMemoryGroup(fs, JoinPath(c, "MCADAM"), "G", "SATO", 1);  // reached only through the loop
+  Output o = Catalog(fs, "A", false, 1);
+  EXPECT_EQ(o.status, 0);
+  EXPECT_EQ(o.err, "tovir-cli: 1 folders, 1 groups, 1 drawings, 0 passed over\n");
 }
 
 }  // namespace

@@ -7,49 +7,15 @@
 #include "driver/options.h"
 #include "mkdata.h"
 #include "support/scenario.h"
+#include "support/shell.h"
 
 namespace tovir {
 namespace {
 
 using namespace test;
 
-struct Result {
-  int status;
-  std::string out;
-  std::string err;
-};
+using Result = ShellResult;
 
-std::string ReadFile(const std::string& path) {
-  std::string text;
-  if (FILE* f = fopen(path.c_str(), "rb")) {
-    char buffer[4096];
-    size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, n);
-    fclose(f);
-  }
-  return text;
-}
-
-// Runs a shell command line, keeping its standard output and standard error apart.
-Result Shell(const std::string& command) {
-  TempFolder errors("err");
-  std::string errFile = errors.Join({"stderr"});
-  std::string line = command + " 2>" + errFile;
-  Result r{-1, {}, {}};
-  FILE* pipe = popen(line.c_str(), "r");
-  if (pipe == nullptr) return r;
-  char buffer[65536];
-  size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) r.out.append(buffer, n);
-  int status = pclose(pipe);
-  r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  r.err = ReadFile(errFile);
-  return r;
-}
-
-std::string Quote(const std::string& s) {
-  return "'" + s + "'";
-}
 const std::string kCli = TOVIR_CLI;
 const std::string kMkData = TOVIR_MKDATA;
 
