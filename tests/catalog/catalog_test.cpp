@@ -194,6 +194,15 @@ TEST(Catalog, DamagedMediaAreNamedAndCountedNeverLostInSilence) {
        {},
        0,
        {}},
+      {"descriptors run out while index files opened ahead wait their turn",
+       [&](MemoryFileSystem& fs) {
+         for (int u = 0; u < 30; ++u) test::AddMemoryGroup(fs, d1, "G", "U" + std::to_string(u), 1, 100 + u);
+         fs.LimitHandles(5);
+       },
+       37,
+       {},
+       0,
+       {}},
       {"an index file's open runs out of descriptors even alone",
        [&](MemoryFileSystem& fs) {
          fs.FailOpen(test::MemoryIndexFile(d1, "G", "SATO"), fs::Fault::kExhausted);

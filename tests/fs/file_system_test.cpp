@@ -174,6 +174,46 @@ TEST(FileSystem, SparseFilesReadAsTheirBytesWithHolesAsZeros) {
   }
 }
 
+// A name converts character by character, as Windows converts it; one whose CP932 form does not lead back to
+// it is listed in that form but never reached through it (it could name its neighbour), only through the
+// listing's own disk name. The same on both file layers.
+TEST(FileSystem, NamesReachTheEntryTheyWereListedFrom) {
+  struct Case {
+    const char* what;
+    std::u8string disk;  // the name as the disk holds it
+    std::string name;    // as the program sees it, CP932
+    bool exact;
+  } cases[] = {
+      {"the five single bytes beyond Shift-JIS", u8"G\u0080\uF8F0\uF8F1\uF8F2\uF8F3", "G\x80\xA0\xFD\xFE\xFF",
+       true},
+      {"a character without a code", u8"\u8A2D\U0001F600\u8A08", Sjis("設") + "??" + Sjis("計"), false},
+      {"a character without a code, next to a lead byte", u8"\u8A2D\u301C", Sjis("設") + "?", false},
+      {"a similar character", u8"caf\u00E9", "cafe", false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    test::TempFolder folder;
+    // Written by its disk name; a neighbour stands under the name its listing shows, when that is another.
+    const std::filesystem::path dir = std::filesystem::path(folder.path()) / c.disk;
+    ASSERT_TRUE(std::filesystem::create_directory(dir));
+    std::ofstream(dir / "yamada", std::ios::binary) << "note";
+    if (!c.exact) mkdata::WriteFile(folder.Join({c.name, "yamada"}), "neighbour");
+    std::string disk;
+    fs::ListDirectory(fs::NativeFileSystem(), folder.path(), [&](const fs::Entry& e) {
+      if (e.name == c.name && e.exact == c.exact) disk = e.disk;
+    });
+    ASSERT_FALSE(disk.empty());
+    EXPECT_EQ(ReadAll(folder.Join({c.name, "yamada"})), c.exact ? "note" : "neighbour");
+    fs::Opened<fs::Directory> top = fs::NativeFileSystem().OpenDirectory(folder.path());
+    ASSERT_TRUE(top);
+    fs::Opened<fs::Directory> listed = top->OpenDirectory(fs::Name::Disk(disk));
+    ASSERT_TRUE(listed);
+    char head[8] = {};
+    fs::FileHead got = listed->ReadHead("yamada", head, sizeof head);
+    EXPECT_EQ(std::string(head, got.got), "note");
+  }
+}
+
 #ifdef _WIN32
 TEST(FileSystem, DeviceNamesAreNotOpenedAsFiles) {
   test::TempFolder folder;
@@ -206,51 +246,6 @@ TEST(FileSystem, MissingComponentsAreFoundIgnoringLetterCase) {
   EXPECT_EQ(ReadAll(join(upper, {"GRP1", Sjis("設計"), "mc000001.1@@"})), "drawing");
   EXPECT_TRUE(CanList(join(upper, {"GRP1", "V3idxft"})));
   EXPECT_EQ(ReadAll(join(upper, {"GRP2", "V3idxft", "MCSATO"})), "<not opened>");
-}
-
-// A name converts character by character, as Windows converts it; one whose CP932 form does not lead back to
-// it is listed in that form but never reached through it (it could name its neighbour), only through the
-// listing's own disk name.
-TEST(FileSystem, NamesReachTheEntryTheyWereListedFrom) {
-  struct Case {
-    const char* what;
-    const char* disk;  // the name as a Linux disk holds it, UTF-8
-    std::string name;  // as the program sees it, CP932
-    bool exact;
-  } cases[] = {
-      {"the five single bytes beyond Shift-JIS", "G\u0080\uF8F0\uF8F1\uF8F2\uF8F3", "G\x80\xA0\xFD\xFE\xFF",
-       true},
-      {"a character without a code", "\u8A2D\U0001F600\u8A08", Sjis("設") + "??" + Sjis("計"), false},
-      {"a character without a code, next to a lead byte", "\u8A2D\u301C", Sjis("設") + "?", false},
-      {"a similar character", "caf\u00E9", "cafe", false},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
-    test::TempFolder folder;
-    // Written by its disk name; a neighbour stands under the name its listing shows, when that is another.
-    std::string dir = folder.path() + "/" + c.disk;
-    ASSERT_EQ(mkdir(dir.c_str(), 0700), 0);
-    std::ofstream(dir + "/yamada", std::ios::binary) << "note";
-    if (!c.exact) mkdata::WriteFile(folder.Join({c.name, "yamada"}), "neighbour");
-    std::string disk;
-    bool exact = true;
-    fs::ListDirectory(fs::NativeFileSystem(), folder.path(), [&](const fs::Entry& e) {
-      if (e.disk == c.disk) {
-        EXPECT_EQ(e.name, c.name);
-        disk = e.disk;
-        exact = e.exact;
-      }
-    });
-    EXPECT_EQ(exact, c.exact);
-    EXPECT_EQ(ReadAll(folder.Join({c.name, "yamada"})), c.exact ? "note" : "neighbour");
-    fs::Opened<fs::Directory> top = fs::NativeFileSystem().OpenDirectory(folder.path());
-    ASSERT_TRUE(top);
-    fs::Opened<fs::Directory> listed = top->OpenDirectory(fs::Name::Disk(disk));
-    ASSERT_TRUE(listed);
-    char head[8] = {};
-    fs::FileHead got = listed->ReadHead("yamada", head, sizeof head);
-    EXPECT_EQ(std::string(head, got.got), "note");
-  }
 }
 
 TEST(FileSystem, NamesThatAreNotUtf8AreKeptAsTheirBytes) {

@@ -126,6 +126,50 @@ TEST(ReadAhead, TheFrontIsWaitedForEvenWhenLaterOnesAreDoneAndItsFailureComesAtI
   EXPECT_EQ(results[pool.FrontSlot()], 4);
 }
 
+// Where no thread may be started, the caller does each request itself when it waits for it, in order; a pause
+// holds every request not begun until the readers are let go again, and then as few at once as were let go.
+TEST(ReadAhead, WithoutThreadsTheCallerReadsAndAPauseHoldsTheReaders) {
+  const auto caller = std::this_thread::get_id();
+  std::vector<size_t> order;
+  bool elsewhere = false;
+  ReadAheadPool alone(
+      4, 8,
+      [&](size_t slot, size_t) {
+        elsewhere |= std::this_thread::get_id() != caller;
+        order.push_back(slot);
+      },
+      ReadAheadPool::Threads::kNone);
+  alone.Submit(8);
+  for (size_t i = 0; i < 8; ++i) {
+    ASSERT_TRUE(alone.WaitFront(Ms(0)));
+    alone.PopFront();
+  }
+  EXPECT_FALSE(elsewhere);
+  EXPECT_EQ(order, (std::vector<size_t>{0, 1, 2, 3, 4, 5, 6, 7}));
+
+  std::atomic<int> begun{0}, inside{0}, most{0};
+  ReadAheadPool pool(4, 16, [&](size_t, size_t) {
+    ++begun;
+    const int now = ++inside;
+    for (int seen = most.load(); now > seen && !most.compare_exchange_weak(seen, now);) {
+    }
+    std::this_thread::sleep_for(std::chrono::microseconds(300));  // a slow medium: more readers would start
+    --inside;
+  });
+  pool.Pause();
+  pool.Submit(16);
+  EXPECT_TRUE(pool.WaitStopped(Ms(5000)));
+  std::this_thread::sleep_for(Ms(20));
+  EXPECT_EQ(begun.load(), 0);
+  pool.Resume(1);
+  for (size_t i = 0; i < 16; ++i) {
+    ASSERT_TRUE(pool.WaitFront(Ms(5000)));
+    pool.PopFront();
+  }
+  EXPECT_EQ(begun.load(), 16);
+  EXPECT_EQ(most.load(), 1);
+}
+
 struct Request {
   std::string user, file;
 };
