@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "base/dos_time.h"
+#include "base/path.h"
 #include "mkdata.h"
 #include "support/temp_folder.h"
 
@@ -197,13 +198,17 @@ TEST(FileSystem, NamesReachTheEntryTheyWereListedFrom) {
     const std::filesystem::path dir = std::filesystem::path(folder.path()) / c.disk;
     ASSERT_TRUE(std::filesystem::create_directory(dir));
     std::ofstream(dir / "yamada", std::ios::binary) << "note";
-    if (!c.exact) mkdata::WriteFile(folder.Join({c.name, "yamada"}), "neighbour");
+    // (Windows takes no "?" in a name: there the lossy form reaches nothing at all.)
+    const bool neighbour = !c.exact && (kPathSeparator == '/' || c.name.find('?') == std::string::npos);
+    if (neighbour) mkdata::WriteFile(folder.Join({c.name, "yamada"}), "neighbour");
     std::string disk;
     fs::ListDirectory(fs::NativeFileSystem(), folder.path(), [&](const fs::Entry& e) {
       if (e.name == c.name && e.exact == c.exact) disk = e.disk;
     });
     ASSERT_FALSE(disk.empty());
-    EXPECT_EQ(ReadAll(folder.Join({c.name, "yamada"})), c.exact ? "note" : "neighbour");
+    EXPECT_EQ(ReadAll(folder.Join({c.name, "yamada"})), c.exact     ? "note"
+                                                        : neighbour ? "neighbour"
+                                                                    : "<not opened>");
     fs::Opened<fs::Directory> top = fs::NativeFileSystem().OpenDirectory(folder.path());
     ASSERT_TRUE(top);
     fs::Opened<fs::Directory> listed = top->OpenDirectory(fs::Name::Disk(disk));
