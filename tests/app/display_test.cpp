@@ -265,6 +265,7 @@ TEST(Display, WhatTheMediumKeepsFromBeingReadIsSaidWithABeep) {
        [&](MemoryFileSystem& fs) {
          AddMemoryGroup(fs, folder, "AX", "ITO", 1, 9);
          fs.ShowAs(JoinPath(folder, "AX"), "A?");
+         AddMemoryGroup(fs, folder, "A?", "MORI", 1, 20);  // the neighbour its CP932 name would open
        },
        "", std::string("MC Ver3ではありません！"), 1, 0},
   };

@@ -2,9 +2,12 @@
 // order, with the folder's path in front; what cannot be read is named and counted, never lost in silence.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <functional>
 #include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "base/path.h"
@@ -168,6 +171,7 @@ TEST(Catalog, DamagedMediaAreNamedAndCountedNeverLostInSilence) {
     std::vector<std::string> said;  // what the catalog names, each once
     size_t passedOver;
     std::vector<std::string> exportSaid;  // what the export of d1 (every group, full) says
+    std::string slow = {};                // a file whose open waits, so that those after it are read first
   };
   const std::string sep(1, kPathSeparator);
   const std::vector<Case> cases{
@@ -202,7 +206,8 @@ TEST(Catalog, DamagedMediaAreNamedAndCountedNeverLostInSilence) {
        37,
        {},
        0,
-       {}},
+       {},
+       "MCSATO"},
       {"an index file's open runs out of descriptors even alone",
        [&](MemoryFileSystem& fs) {
          fs.FailOpen(test::MemoryIndexFile(d1, "G", "SATO"), fs::Fault::kExhausted);
@@ -295,8 +300,21 @@ TEST(Catalog, DamagedMediaAreNamedAndCountedNeverLostInSilence) {
     test::AddMemoryGroup(fs, d1, "H", "ITO", 2, 4);
     test::AddMemoryGroup(fs, d2, "K", "KATO", 2, 6);
     c.damage(fs);
+    // The slow file's open waits while the readers open the files after it, which hold their descriptors
+    // until their turn: the slow one then finds none left.
+    struct Slow final : test::ForwardingFileSystem {
+      Slow(fs::FileSystem& inner, std::string name) : ForwardingFileSystem(inner), name_(std::move(name)) {}
+      fs::Fault Before(Call call, std::string_view path) override {
+        if (call == Call::kOpenFile && !name_.empty() && path.ends_with(name_) && !waited_.exchange(true)) {
+          std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        return fs::Fault::kNone;
+      }
+      std::string name_;
+      std::atomic<bool> waited_{false};
+    } medium(fs, c.slow);
     for (size_t readers : {size_t{1}, size_t{16}}) {
-      Output o = Catalog(fs, root, true, readers);
+      Output o = Catalog(medium, root, true, readers);
       EXPECT_EQ(o.status, c.said.empty() ? 0 : 1) << readers;
       EXPECT_EQ(std::count(o.out.begin(), o.out.end(), '\n'), static_cast<std::ptrdiff_t>(c.rows)) << readers;
       std::string said;
@@ -313,8 +331,9 @@ TEST(Catalog, DamagedMediaAreNamedAndCountedNeverLostInSilence) {
     options.allGroups = true;
     options.encoding = driver::Encoding::kCp932;
     std::string err;
+    medium.waited_ = false;
     const int status = cli::RunExport(
-        options, fs, [](std::string_view) {}, [&](std::string_view s) { err += s; });
+        options, medium, [](std::string_view) {}, [&](std::string_view s) { err += s; });
     std::string exportSaid;
     for (const std::string& line : c.exportSaid) exportSaid += line + "\n";
     EXPECT_EQ(err, exportSaid);
