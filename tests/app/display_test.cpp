@@ -232,14 +232,7 @@ TEST(Display, WhatTheMediumKeepsFromBeingReadIsSaidWithABeep) {
   };
   const std::vector<Case> cases{
       {"a drawing file whose read fails, in the full display",
-       [&](MemoryFileSystem& fs) {
-         MemoryFileSystem::FileEntry broken;
-         broken.bytes = mkdata::DrawingFileBytes("N2");
-         broken.fault = MemoryFileSystem::Fault::kReadFails;
-         broken.readableBytes = 20;
-         fs.AddFile(MemoryDrawingFile(folder, "G", "SATO", 2), std::move(broken));
-       },
-       "mode 1\n",
+       [&](MemoryFileSystem& fs) { BreakDrawingFile(fs, folder, "G", "SATO", 2, 20); }, "mode 1\n",
        std::string("図面ファイルを読めません：SATO") + std::string(1, kPathSeparator) + "Mc000002.1@@", 1, 3},
       {"a drawing file the medium will not open, pressed in the short display",
        [&](MemoryFileSystem& fs) {

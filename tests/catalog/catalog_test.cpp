@@ -65,8 +65,9 @@ Output Catalog(fs::FileSystem& fs, const std::string& root, bool full, size_t re
   return o;
 }
 
-// What the export of one folder writes, every line with the folder's path in front.
-std::string Exported(fs::FileSystem& fs, const std::string& folder, const std::string& relative, bool full) {
+// The export of every group of one folder, tab-separated, without a heading.
+Output ExportAll(fs::FileSystem& fs, const std::string& folder, bool full) {
+  Output o;
   driver::ExportOptions options;
   options.folder = folder;
   options.full = full;
@@ -74,9 +75,14 @@ std::string Exported(fs::FileSystem& fs, const std::string& folder, const std::s
   options.heading = false;
   options.allGroups = true;
   options.encoding = driver::Encoding::kCp932;
-  std::string text;
-  cli::RunExport(
-      options, fs, [&](std::string_view s) { text += s; }, [](std::string_view) {});
+  o.status = cli::RunExport(
+      options, fs, [&](std::string_view s) { o.out += s; }, [&](std::string_view s) { o.err += s; });
+  return o;
+}
+
+// What the export of one folder writes, every line with the folder's path in front.
+std::string Exported(fs::FileSystem& fs, const std::string& folder, const std::string& relative, bool full) {
+  const std::string text = ExportAll(fs, folder, full).out;
   std::string lines;
   for (size_t pos = 0; pos < text.size();) {
     size_t end = text.find("\r\n", pos) + 2;
@@ -172,6 +178,7 @@ TEST(Catalog, DamagedMediaAreNamedAndCountedNeverLostInSilence) {
     size_t passedOver;
     std::vector<std::string> exportSaid;  // what the export of d1 (every group, full) says
     std::string slow = {};                // a file whose open waits, so that those after it are read first
+    std::string summary = {};             // how the summary begins, where it matters
   };
   const std::string sep(1, kPathSeparator);
   const std::vector<Case> cases{
@@ -228,11 +235,7 @@ TEST(Catalog, DamagedMediaAreNamedAndCountedNeverLostInSilence) {
        {"G: " + test::Sjis("インデックスファイルを読めません：MCSATO ほか1件")}},
       {"a drawing file whose read fails, and one the medium will not open",
        [&](MemoryFileSystem& fs) {
-         MemoryFileSystem::FileEntry broken;
-         broken.bytes = mkdata::DrawingFileBytes("N2");
-         broken.fault = MemoryFileSystem::Fault::kReadFails;
-         broken.readableBytes = 50;
-         fs.AddFile(test::MemoryDrawingFile(d1, "G", "SATO", 2), std::move(broken));
+         test::BreakDrawingFile(fs, d1, "G", "SATO", 2, 50);
          fs.FailOpen(test::MemoryDrawingFile(d1, "G", "SATO", 3), fs::Fault::kMedium);
        },
        7,
@@ -291,7 +294,9 @@ TEST(Catalog, DamagedMediaAreNamedAndCountedNeverLostInSilence) {
        7,
        {"d3/MCADAM/NOIDX: " + test::Sjis("MC Ver3ではありません！")},
        1,
-       {}},
+       {},
+       {},
+       "tovir-cli: 3 folders, 3 groups, 7 drawings"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -322,22 +327,15 @@ TEST(Catalog, DamagedMediaAreNamedAndCountedNeverLostInSilence) {
       EXPECT_EQ(o.err.substr(0, o.err.rfind("tovir-cli: ")), said) << readers;
       EXPECT_NE(o.err.find(", " + std::to_string(c.passedOver) + " passed over\n"), std::string::npos)
           << o.err;
+      EXPECT_EQ(o.err.substr(o.err.rfind("tovir-cli: "), c.summary.size()), c.summary);
       EXPECT_EQ(fs.OpenHandles(), 0);
     }
-    driver::ExportOptions options;
-    options.folder = d1;
-    options.full = true;
-    options.tab = true;
-    options.allGroups = true;
-    options.encoding = driver::Encoding::kCp932;
-    std::string err;
     medium.waited_ = false;
-    const int status = cli::RunExport(
-        options, medium, [](std::string_view) {}, [&](std::string_view s) { err += s; });
+    const Output exported = ExportAll(medium, d1, true);
     std::string exportSaid;
     for (const std::string& line : c.exportSaid) exportSaid += line + "\n";
-    EXPECT_EQ(err, exportSaid);
-    EXPECT_EQ(status, c.exportSaid.empty() ? 0 : 1);
+    EXPECT_EQ(exported.err, exportSaid);
+    EXPECT_EQ(exported.status, c.exportSaid.empty() ? 0 : 1);
   }
 }
 

@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "mkdata.h"
 #include "support/shell.h"
@@ -127,7 +128,7 @@ TEST_F(DamagedMedia, MemoryThatRunsOutNeverEndsAsComplete) {
   ShellResult exported = Run(" --tab " + Quote(big), "prlimit --as=20000000 ");
   EXPECT_EQ(exported.status, 3);
   EXPECT_NE(exported.err.find("メモリが足りません！"), std::string::npos) << exported.err;
-  ShellResult catalog = Run(" --catalog " + Quote(root_.Join({"big"})), "prlimit --as=30000000 ");
+  ShellResult catalog = Run(" --catalog " + Quote(root_.Join({"big"})), "prlimit --as=20000000 ");
   EXPECT_EQ(catalog.status, 3);
   EXPECT_NE(catalog.err.find("メモリが足りません！"), std::string::npos) << catalog.err;
   EXPECT_NE(catalog.err.find("MCADAM"), std::string::npos) << catalog.err;  // the folder whose rows were cut
@@ -231,6 +232,64 @@ TEST_F(DamagedMedia, FolderNamesNeverBreakTheCatalogsLines) {
     folders += catalog.out.substr(pos, catalog.out.find('\t', pos) - pos) + "|";
   }
   EXPECT_EQ(folders, "a\\tb/MCADAM|c\\nd/MCADAM|e\\rf/MCADAM|g\\\\h/MCADAM|");
+}
+
+TEST_F(DamagedMedia, NamesThatDoNotSurviveCp932NeverOpenTheirNeighbours) {
+  // Side by side, each pair's CP932 forms are the same bytes: "a☃" and "a?", "ア" and its Shift-JIS bytes, a
+  // byte that is no UTF-8 and the character CP932 gives it.
+  const std::string pairs = root_.Join({"pairs"});
+  const std::vector<std::string> names{"a\xe2\x98\x83", "a?",      "\xe3\x82\xa2",
+                                       "\x83\x41",      "bad\xff", "bad\xef\xa3\xb3"};
+  for (size_t i = 0; i < names.size(); ++i) {
+    const std::string folder = pairs + "/" + names[i] + "/MCADAM";
+    ASSERT_EQ(Shell("mkdir -p " + Quote(folder) + " && cp -R " + Quote(folder_ + "/GRP1") + " " +
+                    Quote(folder) + "/G" + std::to_string(i))
+                  .status,
+              0);
+  }
+  ShellResult catalog = Run(" --catalog --no-heading " + Quote(pairs));
+  EXPECT_EQ(catalog.status, 1);
+  // Each exact folder once, under its own group; each other one named by its disk name, never read.
+  std::string folders;
+  for (size_t pos = 0; pos < catalog.out.size(); pos = catalog.out.find("\r\n", pos) + 2) {
+    const size_t tab = catalog.out.find('\t', pos);
+    const std::string line = catalog.out.substr(pos, catalog.out.find('\t', tab + 1) - pos);
+    if (folders.find(line) == std::string::npos) folders += line + "|";
+  }
+  EXPECT_EQ(folders, "a?/MCADAM\tG1|bad\xef\xa3\xb3/MCADAM\tG5|\xe3\x82\xa2/MCADAM\tG2|");
+  EXPECT_NE(catalog.err.find("passed over a\\u{2603}/MCADAM: its CP932 name does not lead back to it"),
+            std::string::npos)
+      << catalog.err;
+  EXPECT_NE(catalog.err.find("passed over \\x83A/MCADAM:"), std::string::npos) << catalog.err;
+  EXPECT_NE(catalog.err.find("passed over bad\\xff/MCADAM:"), std::string::npos) << catalog.err;
+}
+
+TEST_F(DamagedMedia, TheCatalogNeverFollowsALinkNorOpensAFifo) {
+  const std::string user = Shell("ls " + Quote(folder_ + "/GRP1") + " | grep -v V3idxft | head -n 1").out;
+  const std::string files = folder_ + "/GRP1/" + user.substr(0, user.size() - 1);
+  const std::string fifo = Shell("ls " + Quote(files) + " | head -n 1").out;
+  const std::string fifoPath = files + "/" + fifo.substr(0, fifo.size() - 1);
+  ASSERT_EQ(Shell("rm " + Quote(fifoPath) + " && mkfifo " + Quote(fifoPath)).status, 0);
+  const std::string outside = root_.Join({"outside", "MCADAM"});
+  ASSERT_EQ(Shell(kMkData + " --groups 1 --users 1 --drawings 2 " + Quote(outside) + " >/dev/null").status,
+            0);
+  ASSERT_EQ(Shell("ln -s " + Quote(outside + "/GRP1") + " " + Quote(folder_ + "/LINKED") + " && mkdir " +
+                  Quote(folder_ + "/LINKIDX") + " && ln -s " + Quote(outside + "/GRP1/V3idxft") + " " +
+                  Quote(folder_ + "/LINKIDX/V3idxft"))
+                .status,
+            0);
+  // A writer waits on the FIFO until a reader opens it: the catalog must leave it waiting (the test lets it
+  // go at the end).
+  const std::string marker = root_.Join({"released"});
+  ShellResult catalog = Shell("timeout 20 sh -c 'exec 3>" + fifoPath + "; echo released >" + marker +
+                              "' >/dev/null 2>&1 & writer=$!; sleep 0.2; " + cli_ + " --catalog --full " +
+                              Quote(archive_) + "; sleep 0.2; cat " + Quote(marker) + " 2>/dev/null; : <>" +
+                              Quote(fifoPath) + "; wait $writer; true");
+  EXPECT_EQ(catalog.out.find("released"), std::string::npos);
+  EXPECT_NE(catalog.err.find("/LINKED: a link, not followed\n"), std::string::npos) << catalog.err;
+  EXPECT_NE(catalog.err.find("/LINKIDX: MC Ver3ではありません！ (a link, not followed)\n"), std::string::npos)
+      << catalog.err;
+  EXPECT_EQ(catalog.out.find("outside"), std::string::npos);
 }
 
 }  // namespace

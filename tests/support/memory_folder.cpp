@@ -41,4 +41,14 @@ void AddMemoryGroup(MemoryFileSystem& fs, std::string_view folder, std::string_v
   fs.AddFile(MemoryIndexFile(folder, group, user), mkdata::IndexFileBytes(records));
 }
 
+void BreakDrawingFile(MemoryFileSystem& fs, std::string_view folder, std::string_view group,
+                      std::string_view user, int number, size_t readable) {
+  MemoryFileSystem::FileEntry broken;
+  broken.bytes = mkdata::DrawingFileBytes("N" + std::to_string(number));
+  broken.lastWriteUtc = 1019394358;
+  broken.fault = MemoryFileSystem::Fault::kReadFails;
+  broken.readableBytes = readable;
+  fs.AddFile(MemoryDrawingFile(folder, group, user, number), std::move(broken));
+}
+
 }  // namespace tovir::test

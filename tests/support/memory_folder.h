@@ -20,4 +20,8 @@ std::string MemoryIndexFile(std::string_view folder, std::string_view group, std
 void AddMemoryGroup(MemoryFileSystem& fs, std::string_view folder, std::string_view group,
                     std::string_view user, int n, int first = 1);
 
+// Drawing `number` of `user` again, with a file whose read fails after `readable` bytes.
+void BreakDrawingFile(MemoryFileSystem& fs, std::string_view folder, std::string_view group,
+                      std::string_view user, int number, size_t readable);
+
 }  // namespace tovir::test
